@@ -1,0 +1,101 @@
+#include "data/ExchangeSortOrder.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <numeric>
+#include <random>
+
+namespace morvane {
+namespace {
+
+// The classic exchange sort, run on indices: the reference the fast order must reproduce.
+std::vector<std::uint32_t> plainExchangeSort(const std::vector<double>& keys) {
+    std::vector<std::uint32_t> order(keys.size());
+    std::iota(order.begin(), order.end(), 0u);
+    for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
+        for (std::size_t j = i + 1; j < keys.size(); ++j) {
+            if (keys[order[j]] < keys[order[i]]) {
+                std::swap(order[i], order[j]);
+            }
+        }
+    }
+    return order;
+}
+
+std::string describe(const std::vector<double>& keys) {
+    std::string text;
+    for (double key : keys) {
+        text += std::to_string(key) + (std::signbit(key) && key == 0 ? "(-0) " : " ");
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(ExchangeSortOrder, MatchesThePlainProcedureOnEverySmallSequence) {
+    // Every sequence of length 0..7 over three keys, plus length 0..5 over keys with NaN and -0.
+    const std::vector<std::vector<double>> alphabets{{1.0, 2.0, 3.0},
+                                                     {std::nan(""), 0.0, -0.0, 1.0}};
+    const std::vector<std::size_t> maxLengths{7, 5};
+    for (std::size_t a = 0; a < alphabets.size(); ++a) {
+        const auto& alphabet = alphabets[a];
+        for (std::size_t length = 0; length <= maxLengths[a]; ++length) {
+            std::vector<std::size_t> digits(length, 0);
+            while (true) {
+                std::vector<double> keys(length);
+                for (std::size_t i = 0; i < length; ++i) {
+                    keys[i] = alphabet[digits[i]];
+                }
+                ASSERT_EQ(exchangeSortOrder(keys), plainExchangeSort(keys)) << describe(keys);
+                std::size_t k = 0;
+                while (k < length && ++digits[k] == alphabet.size()) {
+                    digits[k++] = 0;
+                }
+                if (k == length) {
+                    break;
+                }
+            }
+        }
+    }
+}
+
+TEST(ExchangeSortOrder, MatchesThePlainProcedureOnRandomInputsWithTiesAndSpecialValues) {
+    std::mt19937 random(1234);
+    const double specials[] = {std::nan(""), -0.0, 0.0, std::numeric_limits<double>::infinity(),
+                               -std::numeric_limits<double>::infinity()};
+    for (int round = 0; round < 3000; ++round) {
+        const std::size_t length = std::uniform_int_distribution<std::size_t>(0, 120)(random);
+        const int distinct = std::uniform_int_distribution<int>(1, 12)(random);
+        const int specialPercent = std::uniform_int_distribution<int>(0, 30)(random);
+        std::vector<double> keys(length);
+        for (double& key : keys) {
+            if (std::uniform_int_distribution<int>(0, 99)(random) < specialPercent) {
+                key = specials[std::uniform_int_distribution<int>(0, 4)(random)];
+            } else {
+                key = std::uniform_int_distribution<int>(-distinct, distinct)(random) * 0.5;
+            }
+        }
+        ASSERT_EQ(exchangeSortOrder(keys), plainExchangeSort(keys)) << describe(keys);
+    }
+}
+
+TEST(ExchangeSortOrder, LargeGroupsOfTiesBetweenSmallerKeys) {
+    // Long alternations make the rotations of big groups matter.
+    std::mt19937 random(99);
+    for (int round = 0; round < 20; ++round) {
+        std::vector<double> keys(2000);
+        for (double& key : keys) {
+            key = std::uniform_int_distribution<int>(0, 2)(random);
+        }
+        ASSERT_EQ(exchangeSortOrder(keys), plainExchangeSort(keys));
+    }
+}
+
+TEST(ExchangeSortOrder, ApplyOrderMovesEveryElementToItsPlace) {
+    std::vector<std::string> items{"c", "a", "d", "b"};
+    applyOrder({1, 3, 0, 2}, items.begin());
+    EXPECT_EQ(items, (std::vector<std::string>{"a", "b", "c", "d"}));
+}
+
+} // namespace morvane

@@ -1,0 +1,112 @@
+#include "data/NumberText.h"
+
+#include <cmath>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <limits>
+#include <random>
+
+namespace morvane {
+
+using NumberText::parsePlainNumber;
+using NumberText::parseValue;
+
+struct ParseCase {
+    const char* text;
+    double value;
+    double plain; // what the plain (colour) conversion reads
+};
+
+void PrintTo(const ParseCase& parseCase, std::ostream* out) {
+    *out << '"' << parseCase.text << '"';
+}
+
+class Conversions : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(Conversions, ReadTheLeadingNumber) {
+    EXPECT_EQ(parseValue(GetParam().text), GetParam().value) << GetParam().text;
+    EXPECT_EQ(parsePlainNumber(GetParam().text), GetParam().plain) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Conversions,
+    ::testing::Values(
+        ParseCase{"12,5", 12.5, 12}, ParseCase{"12.5", 12.5, 12.5}, ParseCase{"-3,25", -3.25, -3},
+        ParseCase{"+7", 7, 7}, ParseCase{",5", 0.5, 0}, ParseCase{"5,", 5, 5},
+        ParseCase{"1,5e3", 1500, 1}, ParseCase{"2.5E-2", 0.025, 0.025}, ParseCase{"  42", 42, 42},
+        ParseCase{"9abc", 9, 9}, ParseCase{"1e", 1, 1}, ParseCase{"1,2,3", 1.2, 1},
+        // A text that is no number yields 0.
+        ParseCase{"abc", 0, 0}, ParseCase{"", 0, 0}, ParseCase{"-", 0, 0}, ParseCase{",", 0, 0},
+        ParseCase{"e5", 0, 0}, ParseCase{"0,1", 0.1, 0},
+        ParseCase{"123456789012345678901", 1.2345678901234568e20, 1.2345678901234568e20},
+        ParseCase{"1e400", std::numeric_limits<double>::infinity(),
+                  std::numeric_limits<double>::infinity()},
+        ParseCase{"-1e400", -std::numeric_limits<double>::infinity(),
+                  -std::numeric_limits<double>::infinity()},
+        ParseCase{"1e-400", 0, 0}, ParseCase{"inf", std::numeric_limits<double>::infinity(), 0},
+        ParseCase{"-Infinity", -std::numeric_limits<double>::infinity(), 0}),
+    [](const auto& testInfo) { return "Case" + std::to_string(testInfo.index); });
+
+TEST(NumberText, NanWordReadsAsNaN) {
+    EXPECT_TRUE(std::isnan(parseValue("nan")));
+    EXPECT_EQ(parsePlainNumber("nan"), 0);
+}
+
+TEST(NumberText, SampleNumbersOutsideTheIntegerRangeAreRejected) {
+    using NumberText::truncateToInt32;
+    EXPECT_EQ(truncateToInt32(12.9), 12);
+    EXPECT_EQ(truncateToInt32(-0.9), 0);
+    EXPECT_EQ(truncateToInt32(2147483647.9), 2147483647);
+    EXPECT_EQ(truncateToInt32(-2147483648.5), -2147483647 - 1);
+    EXPECT_EQ(truncateToInt32(2147483648.0), std::nullopt);
+    EXPECT_EQ(truncateToInt32(std::nan("")), std::nullopt);
+    EXPECT_EQ(truncateToInt32(std::numeric_limits<double>::infinity()), std::nullopt);
+}
+
+TEST(NumberText, ColourIndicesSaturate) {
+    using NumberText::saturateToInt32;
+    EXPECT_EQ(saturateToInt32(9.99), 9);
+    EXPECT_EQ(saturateToInt32(-1.5), -1);
+    EXPECT_EQ(saturateToInt32(1e30), 2147483647);
+    EXPECT_EQ(saturateToInt32(-1e30), -2147483647 - 1);
+    EXPECT_EQ(saturateToInt32(std::nan("")), 0);
+}
+
+TEST(NumberText, WrittenValuesUseADecimalCommaAndReadBackExactly) {
+    EXPECT_EQ(NumberText::formatValue(12.5), "12,5");
+    EXPECT_EQ(NumberText::formatValue(0.1), "0,1");
+    EXPECT_EQ(NumberText::formatValue(-2), "-2");
+    EXPECT_EQ(NumberText::formatValue(1e20), "1e+20");
+    EXPECT_EQ(NumberText::formatValue(1234567.25), "1234567,25");
+
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 200000; ++i) {
+        std::uint64_t bits = random();
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (i % 2 == 0) {
+            value = std::uniform_real_distribution<double>(-1000, 1000)(random);
+        }
+        const double back = parseValue(NumberText::formatValue(value));
+        if (std::isnan(value)) {
+            ASSERT_TRUE(std::isnan(back));
+        } else {
+            ASSERT_EQ(std::memcmp(&back, &value, sizeof value), 0)
+                << NumberText::formatValue(value);
+        }
+    }
+}
+
+TEST(NumberText, FixedFormatsForTheList) {
+    using NumberText::formatFixed;
+    EXPECT_EQ(formatFixed(1, 2), "1,00");
+    EXPECT_EQ(formatFixed(25, 1), "25,0");
+    EXPECT_EQ(formatFixed(99.96, 1), "100,0");
+    EXPECT_EQ(formatFixed(100.5, 0), "101");
+    EXPECT_EQ(formatFixed(-0.001, 2), "0,00");
+    EXPECT_EQ(formatFixed(-12.345, 1), "-12,3");
+    EXPECT_EQ(formatFixed(std::nan(""), 1), "n.d.");
+    EXPECT_EQ(formatFixed(-std::numeric_limits<double>::infinity(), 0), "n.d.");
+}
+
+} // namespace morvane
