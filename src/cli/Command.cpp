@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include "cli/RenderCommand.h"
+
 #include <ostream>
 
 namespace morvane::cli {
@@ -15,6 +17,14 @@ const std::vector<Command>& commands() {
          "Reads IN and writes it to OUT as \"Save as...\" does (header unchanged, six fields per\n"
          "row, shortest exact numbers). OUT is replaced only after it was written completely.",
          convertCommand},
+        {"render",
+         "render FILE --3d|--2d [--size WxH] [--circle N] [--no-points] [--no-labels]\n"
+         "         [--smooth] -o OUT",
+         "Draws a diagram of the file into a picture: PNG by the extension of OUT, or the\n"
+         "vector recording for .pict. Default size 637x486 (3D), 625x449 (2D).\n"
+         "--3d: [--angles W1,W2,W3] [--projection 0-4] [--projection-color RRGGBB] [--no-lines]\n"
+         "--2d: [--face 0-3] [--no-grid] [--no-border]",
+         renderCommand},
     };
     return all;
 }
