@@ -1,7 +1,9 @@
 #include "data/ExchangeSortOrder.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <utility>
 
 namespace morvane {
 namespace {
@@ -60,13 +62,54 @@ private:
     std::vector<std::int32_t> m_tree;
 };
 
+// A key mapped to an unsigned integer with the same order (-0 already folded into +0), and the
+// row it belongs to.
 struct Keyed {
-    double key;
+    std::uint64_t key;
     std::uint32_t index;
-    bool operator<(const Keyed& other) const {
-        return key < other.key || (key == other.key && index < other.index);
-    }
 };
+
+std::uint64_t orderedBits(double key) {
+    // Adding +0 turns -0 into +0: the exchange sort sees them as one key.
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(key + 0.0);
+    return (bits & 0x8000000000000000ULL) != 0 ? ~bits : bits | 0x8000000000000000ULL;
+}
+
+// Stable LSD radix sort by key, 11 bits a pass; passes in which every key has the same digit
+// are skipped (depths share their leading bits). Stability keeps equal keys in index order.
+void radixSort(std::vector<Keyed>& items) {
+    constexpr int digitBits = 11;
+    constexpr std::size_t bucketCount = std::size_t{1} << digitBits;
+    std::vector<Keyed> buffer(items.size());
+    std::vector<std::size_t> counts(bucketCount);
+    for (int shift = 0; shift < 64; shift += digitBits) {
+        std::fill(counts.begin(), counts.end(), 0);
+        for (const Keyed& item : items) {
+            ++counts[(item.key >> shift) & (bucketCount - 1)];
+        }
+        if (std::find(counts.begin(), counts.end(), items.size()) != counts.end()) {
+            continue;
+        }
+        std::size_t offset = 0;
+        for (std::size_t& count : counts) {
+            offset += std::exchange(count, offset);
+        }
+        for (const Keyed& item : items) {
+            buffer[counts[(item.key >> shift) & (bucketCount - 1)]++] = item;
+        }
+        items.swap(buffer);
+    }
+}
+
+void sortByKeyThenIndex(std::vector<Keyed>& items) {
+    if (items.size() < 2048) {
+        std::sort(items.begin(), items.end(), [](const Keyed& x, const Keyed& y) {
+            return x.key < y.key || (x.key == y.key && x.index < y.index);
+        });
+    } else {
+        radixSort(items);
+    }
+}
 
 // Final order of one group of equal keys; members in original order, smaller rows counted by
 // `placed`.
@@ -109,11 +152,10 @@ std::vector<std::uint32_t> exchangeSortOrder(std::span<const double> keys) {
         order[i] = static_cast<std::uint32_t>(i);
         if (!std::isnan(keys[i])) {
             livePositions.push_back(static_cast<std::uint32_t>(i));
-            // Adding +0 turns -0 into +0, so that both compare as the one key they are.
-            sorted.push_back({keys[i] + 0.0, static_cast<std::uint32_t>(i)});
+            sorted.push_back({orderedBits(keys[i]), static_cast<std::uint32_t>(i)});
         }
     }
-    std::sort(sorted.begin(), sorted.end());
+    sortByKeyThenIndex(sorted);
 
     std::vector<std::uint32_t> placedOrder(sorted.size());
     const bool hasTies = std::adjacent_find(sorted.begin(), sorted.end(), [](auto& x, auto& y) {
