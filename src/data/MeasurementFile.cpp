@@ -102,8 +102,9 @@ bool writeLines(const Dataset& data, Flush&& flush) {
         const datarow& row = data.row(i);
         appendInteger(block, row.anr);
         for (double value : {row.a, row.b, row.c, row.d}) {
-            block += '\t';
-            block += NumberText::formatValue(value);
+            char text[NumberText::maxFormattedValueLength + 1];
+            text[0] = '\t';
+            block.append(text, NumberText::formatValue(value, text + 1));
         }
         block += '\t';
         appendInteger(block, row.farbe);

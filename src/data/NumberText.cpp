@@ -1,5 +1,6 @@
 #include "data/NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -203,20 +204,55 @@ std::int32_t saturateToInt32(double value) {
     return static_cast<std::int32_t>(value);
 }
 
-std::string formatValue(double value) {
-    if (std::isnan(value)) {
-        return "nan";
+namespace {
+
+// Values with at most two decimals (nearly every measured value) are written from their
+// hundredths directly. Below 10^13 such a decimal has at most 15 significant digits, so no
+// shorter decimal reads back to the same double, and fixed notation is never longer than
+// scientific. Whole numbers ending in 0 are left to to_chars, which may write "1e+05".
+char* formatHundredths(double value, char* out) {
+    const double hundredths = value * 100;
+    if (!(std::abs(hundredths) < 1e15) || hundredths != std::trunc(hundredths)) {
+        return nullptr;
     }
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    (void)error;
-    std::string text(buffer, end);
-    for (char& c : text) {
-        if (c == '.') {
-            c = ',';
+    const auto whole = static_cast<std::int64_t>(hundredths);
+    if (static_cast<double>(whole) / 100 != value || whole % 1000 == 0) {
+        return nullptr;
+    }
+    if (whole < 0 || (whole == 0 && std::signbit(value))) {
+        *out++ = '-';
+    }
+    const std::uint64_t magnitude =
+        whole < 0 ? static_cast<std::uint64_t>(-whole) : static_cast<std::uint64_t>(whole);
+    out = std::to_chars(out, out + 24, magnitude / 100).ptr;
+    const auto cents = static_cast<int>(magnitude % 100);
+    if (cents != 0) {
+        *out++ = ',';
+        *out++ = static_cast<char>('0' + cents / 10);
+        if (cents % 10 != 0) {
+            *out++ = static_cast<char>('0' + cents % 10);
         }
     }
-    return text;
+    return out;
+}
+
+} // namespace
+
+char* formatValue(double value, char* out) {
+    if (std::isnan(value)) {
+        return std::copy_n("nan", 3, out);
+    }
+    if (char* end = formatHundredths(value, out)) {
+        return end;
+    }
+    char* const end = std::to_chars(out, out + maxFormattedValueLength, value).ptr;
+    std::replace(out, end, '.', ',');
+    return end;
+}
+
+std::string formatValue(double value) {
+    char buffer[maxFormattedValueLength];
+    return std::string(buffer, formatValue(value, buffer));
 }
 
 std::string formatFixed(double value, int decimals) {

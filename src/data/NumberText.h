@@ -29,6 +29,9 @@ std::int32_t saturateToInt32(double value);
 // Shortest text that reads back to the same double through parseValue, with a decimal comma,
 // no thousands separators ("0,1", "-2,5", "1e+20", "inf", "nan").
 std::string formatValue(double value);
+// The same into a buffer of at least maxFormattedValueLength bytes; returns the end.
+inline constexpr std::size_t maxFormattedValueLength = 32;
+char* formatValue(double value, char* out);
 
 // Fixed decimals with a decimal comma ("0.00" pattern: decimals = 2). Whole numbers (decimals =
 // 0) round half away from zero. A result that is zero in every shown digit carries no minus

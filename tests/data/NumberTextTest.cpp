@@ -1,5 +1,7 @@
 #include "data/NumberText.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -94,6 +96,42 @@ TEST(NumberText, WrittenValuesUseADecimalCommaAndReadBackExactly) {
             ASSERT_EQ(std::memcmp(&back, &value, sizeof value), 0)
                 << NumberText::formatValue(value);
         }
+    }
+}
+
+TEST(NumberText, WrittenValuesAreTheShortestText) {
+    // The shortest round-trip text of the standard library, with a comma: the reference.
+    const auto shortest = [](double value) {
+        char buffer[64];
+        std::string text(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+        std::replace(text.begin(), text.end(), '.', ',');
+        return text;
+    };
+    std::vector<double> values{0.0,
+                               -0.0,
+                               0.01,
+                               -0.05,
+                               0.1,
+                               1,
+                               10,
+                               100,
+                               1000,
+                               1e5,
+                               12345,
+                               100.5,
+                               99999999999.99,
+                               9999999999999.99,
+                               1e13,
+                               123456789012345.0};
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 300000; ++i) {
+        const auto cents =
+            static_cast<std::int64_t>(random() % 2000000000000000ULL) - 1000000000000000LL;
+        values.push_back(static_cast<double>(cents % (i % 2 ? 100000 : 1000000000000000LL)) / 100);
+        values.push_back(static_cast<double>(i));
+    }
+    for (double value : values) {
+        ASSERT_EQ(NumberText::formatValue(value), shortest(value)) << value;
     }
 }
 
