@@ -3,6 +3,7 @@
 #include "draw/Graphics.h"
 #include "draw/RGBSurface.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -19,8 +20,31 @@ int lighter(int channel) {
     return static_cast<int>(channel / 2.0 + 128);
 }
 
+// Weights leave 0 to 1 only left of or above the origin (truncation toward zero); the channel
+// is kept in range rather than wrapped around 8 bits.
 int blend(double weight, int foreground, int old) {
-    return static_cast<int>(weight * foreground + (1 - weight) * old);
+    const int value = static_cast<int>(weight * foreground + (1 - weight) * old);
+    return std::clamp(value, 0, 255);
+}
+
+// The passes i (0 .. n - 1) at which start + i * step lies in [-2, limit + 1], the only
+// positions whose four pixels can touch a surface of `limit` pixels; widened by one pass on
+// each side. first > last when there is none.
+struct PassRange {
+    double first;
+    double last;
+};
+
+PassRange passesNear(double start, double step, double limit, double n) {
+    if (step == 0) {
+        return start >= -2 && start <= limit + 1 ? PassRange{0, n - 1} : PassRange{1, 0};
+    }
+    double from = (-2 - start) / step;
+    double to = (limit + 1 - start) / step;
+    if (from > to) {
+        std::swap(from, to);
+    }
+    return {std::max(0.0, std::floor(from) - 1), std::min(n - 1, std::ceil(to) + 1)};
 }
 
 void blendPixel(RGBSurface& surface, double ix, double iy, double weight, Color foreground) {
@@ -63,12 +87,21 @@ void drawfineline(const Graphics& g, RGBSurface& surface, double x1, double y1, 
     }
     const double sx = dx / n;
     const double sy = dy / n;
-    // The diagrams' lines lie inside the picture; a longer one cannot touch more than the
-    // picture's perimeter, so absurd lengths are cut off rather than walked pixel by pixel.
-    const double maxPasses = 4.0 * (surface.Width() + surface.Height()) + 16;
-    const long passes = static_cast<long>(std::min(n, std::max(maxPasses, 1.0)));
-    double x = x1;
-    double y = y1;
+    // Only the passes near the surface are walked, so a line that starts far outside costs no
+    // more than one inside. A line that starts inside walks every pass by repeated addition,
+    // exactly as the rule reads; one that starts outside jumps to its first pass near the
+    // surface.
+    const PassRange alongX = passesNear(x1, sx, surface.Width(), n);
+    const PassRange alongY = passesNear(y1, sy, surface.Height(), n);
+    const double first = std::max(alongX.first, alongY.first);
+    const double last = std::min(alongX.last, alongY.last);
+    if (first > last) {
+        return;
+    }
+    double x = first == 0 ? x1 : x1 + first * sx;
+    double y = first == 0 ? y1 : y1 + first * sy;
+    // One of the steps is a whole pixel, so this is at most the surface's size and a few more.
+    const long passes = static_cast<long>(last - first) + 1;
     for (long i = 0; i < passes; ++i) {
         const double ix = std::trunc(x);
         const double iy = std::trunc(y);
