@@ -2,28 +2,44 @@
 
 #include "draw/PixelShapes.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace morvane {
 namespace {
 
-std::string number(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.10g", value);
-    return buffer;
-}
+// Appends numbers and colours in place: a diagram may record many thousand points.
+class Out {
+public:
+    explicit Out(std::string& text) : m_text(text) {}
 
-std::string colour(Color color) {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "#%06x", static_cast<unsigned>(color.rgb & 0xFFFFFF));
-    return buffer;
-}
+    Out& operator<<(std::string_view part) {
+        m_text.append(part);
+        return *this;
+    }
+    // Shortest exact form; coordinates are whole or half pixels.
+    Out& operator<<(double value) {
+        char buffer[32];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+        m_text.append(buffer, result.ptr);
+        return *this;
+    }
+    Out& operator<<(Color color) {
+        constexpr char digits[] = "0123456789abcdef";
+        m_text.push_back('#');
+        for (int shift = 20; shift >= 0; shift -= 4) {
+            m_text.push_back(digits[(color.rgb >> shift) & 0xF]);
+        }
+        return *this;
+    }
+
+private:
+    std::string& m_text;
+};
 
 // An ellipse as two arcs, so that two of them make a ring under the even-odd rule.
-std::string ellipsePath(double cx, double cy, double rx, double ry) {
-    return "M" + number(cx - rx) + "," + number(cy) + "a" + number(rx) + "," + number(ry) +
-           " 0 1,0 " + number(2 * rx) + ",0a" + number(rx) + "," + number(ry) + " 0 1,0 " +
-           number(-2 * rx) + ",0z";
+void ellipsePath(Out& out, double cx, double cy, double rx, double ry) {
+    out << "M" << cx - rx << "," << cy << "a" << rx << "," << ry << " 0 1,0 " << 2 * rx << ",0a"
+        << rx << "," << ry << " 0 1,0 " << -2 * rx << ",0z";
 }
 
 void appendEscaped(std::string& out, std::string_view utf8) {
@@ -62,11 +78,12 @@ void SvgRecording::line(int x1, int y1, int x2, int y2, int penWidth, int penHei
     if (outline.empty()) {
         return;
     }
-    m_body += "<polygon points=\"";
+    Out out(m_body);
+    out << "<polygon points=\"";
     for (std::size_t i = 0; i < outline.size(); ++i) {
-        m_body += (i == 0 ? "" : " ") + number(outline[i].first) + "," + number(outline[i].second);
+        out << (i == 0 ? "" : " ") << outline[i].first << "," << outline[i].second;
     }
-    m_body += "\" fill=\"" + colour(color) + "\"/>\n";
+    out << "\" fill=\"" << color << "\"/>\n";
 }
 
 void SvgRecording::oval(int x, int y, int w, int h, int penWidth, int penHeight, Color color) {
@@ -74,21 +91,24 @@ void SvgRecording::oval(int x, int y, int w, int h, int penWidth, int penHeight,
     const double ry = h / 2.0;
     const double cx = x + rx;
     const double cy = y + ry;
+    Out out(m_body);
     const bool ring = penWidth > 0 && 2 * penWidth < w && 2 * penHeight < h;
     if (!ring) {
-        m_body += "<ellipse cx=\"" + number(cx) + "\" cy=\"" + number(cy) + "\" rx=\"" +
-                  number(rx) + "\" ry=\"" + number(ry) + "\" fill=\"" + colour(color) + "\"/>\n";
+        out << "<ellipse cx=\"" << cx << "\" cy=\"" << cy << "\" rx=\"" << rx << "\" ry=\"" << ry
+            << "\" fill=\"" << color << "\"/>\n";
         return;
     }
-    m_body += "<path d=\"" + ellipsePath(cx, cy, rx, ry) +
-              ellipsePath(cx, cy, rx - penWidth, ry - penHeight) + "\" fill=\"" + colour(color) +
-              "\" fill-rule=\"evenodd\"/>\n";
+    out << "<path d=\"";
+    ellipsePath(out, cx, cy, rx, ry);
+    ellipsePath(out, cx, cy, rx - penWidth, ry - penHeight);
+    out << "\" fill=\"" << color << "\" fill-rule=\"evenodd\"/>\n";
 }
 
 void SvgRecording::text(int x, int y, int size, std::string_view utf8, Color color) {
-    m_body += "<text x=\"" + number(x) + "\" y=\"" + number(y) +
-              "\" font-family=\"Helvetica, 'Liberation Sans', Arial, sans-serif\" font-size=\"" +
-              number(size) + "\" fill=\"" + colour(color) + "\" xml:space=\"preserve\">";
+    Out out(m_body);
+    out << "<text x=\"" << x << "\" y=\"" << y
+        << "\" font-family=\"Helvetica, 'Liberation Sans', Arial, sans-serif\" font-size=\"" << size
+        << "\" fill=\"" << color << "\" xml:space=\"preserve\">";
     appendEscaped(m_body, utf8);
     m_body += "</text>\n";
 }
@@ -97,12 +117,15 @@ std::string SvgRecording::document() const {
     if (!m_started) {
         return {};
     }
-    const std::string width = number(m_width);
-    const std::string height = number(m_height);
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
-           width + "\" height=\"" + height + "\" viewBox=\"0 0 " + width + " " + height + "\">\n" +
-           m_body + "</svg>\n";
+    std::string document;
+    document.reserve(m_body.size() + 256);
+    Out out(document);
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" << m_width
+        << "\" height=\"" << m_height << "\" viewBox=\"0 0 " << m_width << " " << m_height
+        << "\">\n"
+        << m_body << "</svg>\n";
+    return document;
 }
 
 } // namespace morvane

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
 
@@ -148,9 +149,25 @@ void QtGraphics::fillPixelRuns(int x, int y, const std::vector<PixelRun>& runs, 
         m_pixels->fillRuns(x, y, runs, toQRgb(color));
         return;
     }
-    for (const PixelRun& run : runs) {
-        fillPixelRect(x + run.left, y + run.y, run.right - run.left, 1, color);
+    if (m_painter == nullptr) {
+        return;
     }
+    // One painter call for the whole shape: per-run calls cost more than the pixels.
+    const PixelClip clip = pixelClip();
+    QVarLengthArray<QRect, 64> rects;
+    for (const PixelRun& run : runs) {
+        const long long row = static_cast<long long>(y) + run.y;
+        const long long left = std::max<long long>(static_cast<long long>(x) + run.left, clip.left);
+        const long long right =
+            std::min<long long>(static_cast<long long>(x) + run.right, clip.right);
+        if (row >= clip.top && row < clip.bottom && left < right) {
+            rects.append(QRect(static_cast<int>(left), static_cast<int>(row),
+                               static_cast<int>(right - left), 1));
+        }
+    }
+    m_painter->setPen(Qt::NoPen);
+    m_painter->setBrush(toQColor(color));
+    m_painter->drawRects(rects.constData(), static_cast<int>(rects.size()));
 }
 
 void QtGraphics::DrawLine(int x1, int y1, int x2, int y2) {
@@ -192,8 +209,14 @@ void QtGraphics::fillLargeOval(int x, int y, int w, int h, int penWidth, int pen
                 PixelShapes::framedOvalRow(w, h, penWidth, penHeight, static_cast<int>(j), runs);
         }
         for (int i = 0; i < count; ++i) {
-            fillPixelRect(x + runs[i].left, y + runs[i].y, runs[i].right - runs[i].left, 1,
-                          m_foreColor);
+            const long long left =
+                std::max<long long>(static_cast<long long>(x) + runs[i].left, clip.left);
+            const long long right =
+                std::min<long long>(static_cast<long long>(x) + runs[i].right, clip.right);
+            if (left < right) {
+                fillPixelRect(static_cast<int>(left), static_cast<int>(y + j),
+                              static_cast<int>(right - left), 1, m_foreColor);
+            }
         }
     }
 }

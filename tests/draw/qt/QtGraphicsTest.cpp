@@ -140,6 +140,45 @@ TEST(QtGraphics, OvalsAtTheEdgesAreClippedPartsOfTheWholeOval) {
     }
 }
 
+TEST(QtGraphics, LargeOvalsFollowTheSameRule) {
+    // Beyond the shape cache's size the rows are computed for the visible part only.
+    const int size = 3 * OvalShapeCache::largeOval;
+    const int x = 60 - size / 2;
+    const int y = -size + 70;
+    QImage filled = whiteImage(120, 100);
+    QImage framed = whiteImage(120, 100);
+    QtGraphics(filled).FillOval(x, y, size, size);
+    {
+        QtGraphics g(framed);
+        g.setPenWidth(2);
+        g.setPenHeight(3);
+        g.DrawOval(x, y, size, size);
+    }
+    Pixels expectedFill;
+    Pixels expectedFrame;
+    for (int row = 0; row < 100; ++row) {
+        const auto [left, right] = PixelShapes::ovalRow(size, size, row - y);
+        for (int i = left; i < right; ++i) {
+            if (x + i >= 0 && x + i < 120) {
+                expectedFill.insert({x + i, row});
+            }
+        }
+        PixelRun runs[2];
+        const int count = PixelShapes::framedOvalRow(size, size, 2, 3, row - y, runs);
+        for (int r = 0; r < count; ++r) {
+            for (int i = runs[r].left; i < runs[r].right; ++i) {
+                if (x + i >= 0 && x + i < 120) {
+                    expectedFrame.insert({x + i, row});
+                }
+            }
+        }
+    }
+    EXPECT_EQ(marked(filled), expectedFill);
+    EXPECT_EQ(marked(framed), expectedFrame);
+    EXPECT_FALSE(expectedFrame.empty());
+    EXPECT_LT(expectedFrame.size(), expectedFill.size());
+}
+
 // One scene of lines, frames, ovals and pixels in both pen sizes.
 void drawScene(Graphics& g) {
     g.setForeColor(RGB(0, 0, 255));
@@ -162,6 +201,8 @@ void drawScene(Graphics& g) {
     }
     g.FillRect(95, 0, 10, 10);
     g.setPixel(99, 99, RGB(9, 9, 9));
+    g.setForeColor(RGB(200, 100, 0));
+    g.DrawOval(-4000, -4010, 4100, 4100); // beyond the shape cache: drawn row by row
 }
 
 TEST(QtGraphics, PainterDevicesGetTheSamePixelsAsPictures) {
