@@ -10,6 +10,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace morvane {
 namespace {
@@ -59,34 +60,51 @@ void drawTestPicture(MacPictZeptar& p) {
     gemeinsames::drawstringV(p, "Al2O3", 250, 150);
 }
 
+// CTest runs each test in a process of its own, so each conversion is made only when a test
+// asks for it, once per process.
 class PictLibreOffice : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         s_folder = std::make_unique<test::TemporaryFolder>();
         MacPictZeptar recorder;
         drawTestPicture(recorder);
-        const auto pict = s_folder->path() / "diagram.pict";
-        ASSERT_TRUE(recorder.savePict(pict));
-        s_png = test::convertWithLibreOffice(pict, "png", s_folder->path());
-        s_svg = test::convertWithLibreOffice(pict, "svg", s_folder->path());
-        if (s_png) {
-            s_page.load(QString::fromStdString(s_png.output.string()));
-            s_page = s_page.convertToFormat(QImage::Format_RGB32);
-        }
+        ASSERT_TRUE(recorder.savePict(s_folder->path() / "diagram.pict"));
     }
+
+    static const test::Conversion& png() {
+        if (!s_png) {
+            s_png = test::convertWithLibreOffice(s_folder->path() / "diagram.pict", "png",
+                                                 s_folder->path());
+            if (*s_png) {
+                s_page.load(QString::fromStdString(s_png->output.string()));
+                s_page = s_page.convertToFormat(QImage::Format_RGB32);
+            }
+        }
+        return *s_png;
+    }
+
+    static const test::Conversion& svg() {
+        if (!s_svg) {
+            s_svg = test::convertWithLibreOffice(s_folder->path() / "diagram.pict", "svg",
+                                                 s_folder->path());
+        }
+        return *s_svg;
+    }
+
     static void TearDownTestSuite() {
         // On failure keep what LibreOffice made, in the working folder (the build folder).
         const auto* suite = ::testing::UnitTest::GetInstance()->current_test_suite();
         if (suite != nullptr && suite->Failed()) {
             for (const char* name : {"diagram.pict", "diagram.png", "diagram.svg"}) {
                 std::error_code ignored;
-                std::filesystem::copy_file(s_folder->path() / name,
-                                           std::string("pict_libreoffice_failed_") + name,
-                                           std::filesystem::copy_options::overwrite_existing,
-                                           ignored);
+                std::filesystem::copy_file(
+                    s_folder->path() / name, std::string("pict_libreoffice_failed_") + name,
+                    std::filesystem::copy_options::overwrite_existing, ignored);
             }
         }
         s_page = QImage();
+        s_png.reset();
+        s_svg.reset();
         s_folder.reset();
     }
 
@@ -114,8 +132,8 @@ protected:
     }
 
     static inline std::unique_ptr<test::TemporaryFolder> s_folder;
-    static inline test::Conversion s_png;
-    static inline test::Conversion s_svg;
+    static inline std::optional<test::Conversion> s_png;
+    static inline std::optional<test::Conversion> s_svg;
     static inline QImage s_page;
 };
 
@@ -144,7 +162,7 @@ bool isWhite(const QColor& c) {
 }
 
 TEST_F(PictLibreOffice, ConvertsToAPageWithTheWholeFrame) {
-    ASSERT_TRUE(s_png) << s_png.log;
+    ASSERT_TRUE(png()) << png().log;
     ASSERT_FALSE(s_page.isNull());
     const auto where = test::locateDrawing(s_page, QRectF(0, 0, frameWidth, frameHeight));
     ASSERT_TRUE(where.found());
@@ -154,7 +172,7 @@ TEST_F(PictLibreOffice, ConvertsToAPageWithTheWholeFrame) {
 }
 
 TEST_F(PictLibreOffice, PaintedAndFramedOvalsHaveTheirColours) {
-    ASSERT_TRUE(s_png) << s_png.log;
+    ASSERT_TRUE(png()) << png().log;
     EXPECT_TRUE(isRed(at(80, 70))) << at(80, 70).name().toStdString();
     EXPECT_TRUE(isRed(at(50, 70)));
     EXPECT_TRUE(isWhite(at(42, 42))); // inside the box, outside the oval
@@ -166,7 +184,7 @@ TEST_F(PictLibreOffice, PaintedAndFramedOvalsHaveTheirColours) {
 }
 
 TEST_F(PictLibreOffice, LinesRunAlongTheirPaths) {
-    ASSERT_TRUE(s_png) << s_png.log;
+    ASSERT_TRUE(png()) << png().log;
     for (int x = 25; x <= 375; x += 25) {
         SCOPED_TRACE(x);
         EXPECT_TRUE(near(x, 200.5, 2, isDark));
@@ -180,7 +198,7 @@ TEST_F(PictLibreOffice, LinesRunAlongTheirPaths) {
 }
 
 TEST_F(PictLibreOffice, TextIsDrawnWhereItsBaselineStarts) {
-    ASSERT_TRUE(s_png) << s_png.log;
+    ASSERT_TRUE(png()) << png().log;
     // "Tetraeder" at 18 from (20, 150): ink above the baseline, none far below it.
     bool ink = false;
     for (int x = 22; x < 100 && !ink; x += 2) {
@@ -191,8 +209,8 @@ TEST_F(PictLibreOffice, TextIsDrawnWhereItsBaselineStarts) {
 }
 
 TEST_F(PictLibreOffice, SvgHoldsTheTextsInHelveticaAtTheirSizes) {
-    ASSERT_TRUE(s_svg) << s_svg.log;
-    const auto texts = test::svgTexts(test::readBytes(s_svg.output));
+    ASSERT_TRUE(svg()) << svg().log;
+    const auto texts = test::svgTexts(test::readBytes(svg().output));
     auto find = [&](const std::string& text) -> const test::SvgText* {
         for (const auto& t : texts) {
             if (t.text == text) {

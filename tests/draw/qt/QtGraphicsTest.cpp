@@ -221,6 +221,7 @@ TEST(QtGraphics, PainterDevicesGetTheSamePixelsAsPictures) {
     }
     EXPECT_EQ(direct, painted);
     EXPECT_GT(marked(direct).size(), 500u);
+    EXPECT_EQ(direct.pixel(50, 49), qRgb(200, 100, 0)); // the bottom of the large oval
 }
 
 TEST(QtGraphics, ScaledDevicesDrawTheSameBoxesSmoothly) {
