@@ -98,6 +98,20 @@ TEST(MacPictZeptar, ShapesWritePointsVerticalFirstWithLazyColourAndPen) {
     EXPECT_EQ(ops[6].payload, bytes({0, 20, 0, 10, 0, 60, 0, 40}));
 }
 
+TEST(MacPictZeptar, SizeFieldOfLargePicturesHoldsTheLow16Bits) {
+    MacPictZeptar recorder;
+    recorder.CreatePicture(637, 486);
+    for (int i = 0; i < 10000; ++i) {
+        recorder.Drawline(i % 637, i % 486, 636 - i % 637, 485 - i % 486);
+    }
+    const std::string picture = recorder.pictureBytes();
+    ASSERT_GT(picture.size(), 65535u);
+    const test::ParsedPict parsed = parsePict(picture);
+    EXPECT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.sizeField, picture.size() & 0xFFFF);
+    EXPECT_EQ(parsed.opcodes.size(), 4 + 1 + 10000 + 1u);
+}
+
 TEST(MacPictZeptar, CoordinatesAreClampedToSixteenBits) {
     MacPictZeptar recorder;
     recorder.CreatePicture(100, 100);
