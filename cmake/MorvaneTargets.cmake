@@ -35,3 +35,18 @@ function(morvane_add_gtest name)
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MORVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
+
+# morvane_add_qttest(<name> SOURCES ... [DEPENDS ...])
+# A QtTest executable for windows, run by CTest on the offscreen platform. Its main (see
+# tests/support/QtTestMain.h) gives every run a fresh home folder and Qt's test mode of
+# QStandardPaths, so preferences written by the test never touch the user's own.
+function(morvane_add_qttest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} morvane_test_support_qttest)
+    morvane_warnings(${name})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MORVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR};QTEST_FUNCTION_TIMEOUT=120000")
+endfunction()
