@@ -153,6 +153,7 @@ DataWindow* App::Event_OpenDocument(const QString& item) {
     window->show();
     window->raise();
     window->activateWindow();
+    m_menu.evaluate();
     return window;
 }
 

@@ -130,7 +130,10 @@ void Menu::setApplication(MenuHandlers* application) {
 }
 
 MenuHandlers* Menu::activeHandlers() const {
-    return dynamic_cast<MenuHandlers*>(QApplication::activeWindow());
+    // A hidden window is no longer in front, even while it still counts as active (it may be
+    // on its way out).
+    QWidget* window = QApplication::activeWindow();
+    return window && window->isVisible() ? dynamic_cast<MenuHandlers*>(window) : nullptr;
 }
 
 void Menu::run(std::string_view name) {
@@ -175,6 +178,8 @@ void Menu::attach(QMainWindow& window) {
             return each.isNull() || static_cast<QObject*>(each.data()) == gone;
         });
         emit windowDestroyed();
+        // "New" depends on the windows that are left; evaluate once the window is gone.
+        QMetaObject::invokeMethod(this, &Menu::evaluate, Qt::QueuedConnection);
     });
 }
 

@@ -9,7 +9,7 @@
 // fields are written as short ASCII lines:
 //
 //   Morvane page layout 1
-//   size 0                   QPageSize::PageSizeId (0 is A4)
+//   size 7                   QPageSize::PageSizeId (7 is A4)
 //   definition 210 297 0     the size in its defining unit (QPageSize::Unit)
 //   orientation 0            QPageLayout::Orientation
 //   units 0                  QPageLayout::Unit of the margins
