@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
-# The main job: installs what is missing, builds, and shows the bundled example file.
+# The main job: installs what is missing, builds, and opens the bundled example file in Morvane.
+# Without a display it says so and prints the file's list instead.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 example="$MORVANE_ROOT/examples/gesteine.txt"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    echo "== morvane $example  (Return closes the about screen, Ctrl+Q quits)"
+    exec "$MORVANE_BUILD/src/cli/morvane" "$example"
+fi
+echo "== No display (DISPLAY is not set): the windows cannot be shown here."
+echo "   tools/screenshot.sh saves pictures of them from a virtual display. The data list instead:"
 echo "== morvane list $example --normalised"
 "$MORVANE_BUILD/src/cli/morvane" list "$example" --normalised

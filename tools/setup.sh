@@ -11,7 +11,7 @@ MORVANE_PACKAGES=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
-    xvfb xauth xdotool x11-utils
+    xvfb xauth xdotool x11-utils imagemagick
     libreoffice-draw-nogui
 )
 

@@ -39,6 +39,7 @@ App::App(QObject* parent) : QObject(parent) {
     QCoreApplication::instance()->installEventFilter(this);
     connect(&m_menu, &Menu::windowDestroyed, this, &App::endWithoutWindows, Qt::QueuedConnection);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &App::Event_Close);
+    m_menu.evaluate();
 }
 
 App::~App() {

@@ -51,7 +51,8 @@ bool Menu::hasGlobalMenuBar() {
 void Menu::build() {
     for (const MenuLayout::Menu& menu : MenuLayout::menus()) {
         for (const MenuLayout::Item& entry : menu.items) {
-            auto* action = new QAction(text(entry.caption), this);
+            // A separator's "-" is no caption: some styles would show it as a section title.
+            auto* action = new QAction(entry.isSeparator() ? QString() : text(entry.caption), this);
             const std::string name(entry.name);
             action->setObjectName(text(entry.name));
             if (entry.isSeparator()) {

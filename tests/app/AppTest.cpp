@@ -1,4 +1,5 @@
 #include "app/App.h"
+
 #include "app/Menu.h"
 #include "app/MenuTimer.h"
 #include "app/PreferencesFile.h"
@@ -191,28 +192,34 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QKeySequence>("shortcut");
-        QTest::newRow("FileNew") << "FileNew" << "New" << QKeySequence("Ctrl+N");
-        QTest::newRow("FileClose") << "FileClose" << "Close..." << QKeySequence("Ctrl+W");
-        QTest::newRow("FileSave") << "FileSave" << "Save as..." << QKeySequence("Ctrl+Shift+S");
-        QTest::newRow("FilePageSetup")
-            << "FilePageSetup" << "Page Setup..." << QKeySequence("Ctrl+Shift+P");
-        QTest::newRow("FileQuit") << "FileQuit" << "Quit" << QKeySequence("Ctrl+Q");
-        QTest::newRow("EditCopyvectorimage")
-            << "EditCopyvectorimage" << "Copy vector image" << QKeySequence("Ctrl+Alt+C");
-        QTest::newRow("EditClear") << "EditClear" << "Clear" << QKeySequence();
-        QTest::newRow("View2DGraph") << "View2DGraph" << "&2D Graph" << QKeySequence("Ctrl+2");
+        QTest::newRow("FileNew") << "FileNew"
+                                 << "New" << QKeySequence("Ctrl+N");
+        QTest::newRow("FileClose") << "FileClose"
+                                   << "Close..." << QKeySequence("Ctrl+W");
+        QTest::newRow("FileSave") << "FileSave"
+                                  << "Save as..." << QKeySequence("Ctrl+Shift+S");
+        QTest::newRow("FilePageSetup") << "FilePageSetup"
+                                       << "Page Setup..." << QKeySequence("Ctrl+Shift+P");
+        QTest::newRow("FileQuit") << "FileQuit"
+                                  << "Quit" << QKeySequence("Ctrl+Q");
+        QTest::newRow("EditCopyvectorimage") << "EditCopyvectorimage"
+                                             << "Copy vector image" << QKeySequence("Ctrl+Alt+C");
+        QTest::newRow("EditClear") << "EditClear"
+                                   << "Clear" << QKeySequence();
+        QTest::newRow("View2DGraph") << "View2DGraph"
+                                     << "&2D Graph" << QKeySequence("Ctrl+2");
         QTest::newRow("ViewNormierteWertezeigen")
-            << "ViewNormierteWertezeigen" << "&Normierte Werte zeigen"
-            << QKeySequence("Ctrl+Alt+N");
+            << "ViewNormierteWertezeigen"
+            << "&Normierte Werte zeigen" << QKeySequence("Ctrl+Alt+N");
         QTest::newRow("ViewLinienglatten")
             << "ViewLinienglatten" << QString::fromUtf8("Linien glätten")
             << QKeySequence("Ctrl+Alt+L");
         QTest::newRow("ViewBildaufzweitenBildschirm")
-            << "ViewBildaufzweitenBildschirm" << "Bild auf zweiten Bildschirm"
-            << QKeySequence("Ctrl+Shift+F");
+            << "ViewBildaufzweitenBildschirm"
+            << "Bild auf zweiten Bildschirm" << QKeySequence("Ctrl+Shift+F");
         QTest::newRow("HelpEmailanAuthorProgrammierung")
-            << "HelpEmailanAuthorProgrammierung" << "Email an Tarnewik, Programmierung"
-            << QKeySequence();
+            << "HelpEmailanAuthorProgrammierung"
+            << "Email an Tarnewik, Programmierung" << QKeySequence();
         QTest::newRow("AppleAbout")
             << "AppleAbout" << QString::fromUtf8("Über dieses Programm...") << QKeySequence();
     }
@@ -250,9 +257,9 @@ private slots:
         for (QAction* item : windows[0]->menuBar()->actions().front()->menu()->actions()) {
             fileMenu << item->objectName();
         }
-        QCOMPARE(fileMenu, QStringList({"FileNew", "FileOpen", "FileClose", "FileSave2",
-                                        "FileSave", "UntitledMenu8", "FilePageSetup",
-                                        "FilePrint", "UntitledMenu7", "FileQuit"}));
+        QCOMPARE(fileMenu, QStringList({"FileNew", "FileOpen", "FileClose", "FileSave2", "FileSave",
+                                        "UntitledMenu8", "FilePageSetup", "FilePrint",
+                                        "UntitledMenu7", "FileQuit"}));
         QVERIFY(m_app->menu().item("UntitledMenu8")->isSeparator());
     }
 
@@ -260,14 +267,14 @@ private slots:
         start({text(copyOfExample())});
         DataWindow* window = dataWindows().front();
         QTRY_COMPARE(QApplication::activeWindow(), window);
-        for (const char* enabled : {"FileClose", "FileSave", "FileOpen", "FilePageSetup",
-                                    "ViewNormierteWertezeigen", "ViewLinienglatten",
-                                    "AppleAbout", "FileQuit", "HelpEmailanAuthorGeologie"}) {
+        for (const char* enabled :
+             {"FileClose", "FileSave", "FileOpen", "FilePageSetup", "ViewNormierteWertezeigen",
+              "ViewLinienglatten", "AppleAbout", "FileQuit", "HelpEmailanAuthorGeologie"}) {
             QVERIFY2(action(enabled).isEnabled(), enabled);
         }
-        for (const char* disabled : {"FileSave2", "FileNew", "FilePrint", "View3DGraph",
-                                     "View2DGraph", "EditCopy", "EditCopyimage", "ViewFilmen",
-                                     "ViewFarbpalette", "ViewBildauferstenBildschirm"}) {
+        for (const char* disabled :
+             {"FileSave2", "FileNew", "FilePrint", "View3DGraph", "View2DGraph", "EditCopy",
+              "EditCopyimage", "ViewFilmen", "ViewFarbpalette", "ViewBildauferstenBildschirm"}) {
             QVERIFY2(!action(disabled).isEnabled(), disabled);
         }
         QCOMPARE(action("FileSave2").text(), QString("Save..."));
@@ -424,16 +431,16 @@ private slots:
             byte = static_cast<char>(random());
         }
         const QByteArray validLength = QByteArray::fromHex("00000005");
-        QTest::newRow("5 bytes, Length 0, smoothing 1") << QByteArray::fromHex("0000000001")
-                                                        << true;
+        QTest::newRow("5 bytes, Length 0, smoothing 1")
+            << QByteArray::fromHex("0000000001") << true;
         QTest::newRow("smoothing byte 2 is off") << QByteArray::fromHex("0000000002") << false;
         QTest::newRow("negative Length") << QByteArray::fromHex("fffffffb01") << true;
         QTest::newRow("empty") << QByteArray() << false;
         QTest::newRow("3 bytes") << QByteArray::fromHex("000000") << false;
-        QTest::newRow("Length 0 without smoothing byte") << QByteArray::fromHex("00000000")
-                                                         << false;
-        QTest::newRow("Length past the end") << QByteArray::fromHex("0000006468656c6c6f01")
-                                             << false;
+        QTest::newRow("Length 0 without smoothing byte")
+            << QByteArray::fromHex("00000000") << false;
+        QTest::newRow("Length past the end")
+            << QByteArray::fromHex("0000006468656c6c6f01") << false;
         QTest::newRow("huge Length") << QByteArray::fromHex("7fffffff01") << false;
         QTest::newRow("garbage setup, smoothing kept") << validLength + "abcde" + '\1' << true;
         QTest::newRow("noise") << noise << false;

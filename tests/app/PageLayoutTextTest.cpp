@@ -1,4 +1,5 @@
 #include "app/PageLayoutText.h"
+
 #include "app/PreferencesFile.h"
 #include "support/QtTestMain.h"
 

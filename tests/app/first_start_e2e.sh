@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# A new user starts Morvane with a file on a virtual display: Return closes the about screen,
+# the data window titled with the file's name appears, Ctrl+Q quits, and the preferences file
+# exists afterwards. Usage: first_start_e2e.sh MORVANE SOURCE_DIR. Exit 77: skipped.
+set -euo pipefail
+morvane="$1"
+source_dir="$2"
+
+for tool in Xvfb xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed (tools/setup.sh installs it)"
+        exit 77
+    fi
+done
+source "$source_dir/tools/xvfb-session.sh"
+
+user="$(mktemp -d)"
+export HOME="$user/home" XDG_CONFIG_HOME="$user/home/.config" XDG_RUNTIME_DIR="$user/runtime"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+cp "$source_dir/examples/gesteine.txt" "$user/Messreihe 7.txt"
+
+fail() {
+    echo "FAIL: $*"
+    kill "$program" 2>/dev/null || true
+    rm -rf "$user"
+    exit 1
+}
+
+morvane_start_xvfb
+"$morvane" "$user/Messreihe 7.txt" &
+program=$!
+
+about="$(morvane_wait_window --class morvane)" || fail "the about screen did not appear"
+morvane_focus "$about"
+xdotool key Return
+
+window="$(morvane_wait_window --name '^Messreihe 7\.txt$')" ||
+    fail "the data window titled \"Messreihe 7.txt\" did not appear"
+if xdotool search --onlyvisible --class morvane | grep -qx "$about"; then
+    fail "the about screen is still shown"
+fi
+morvane_focus "$window"
+xdotool key ctrl+q
+
+status=0
+morvane_wait_exit "$program" || status=$?
+[ "$status" -eq 0 ] || fail "the program did not end normally after Ctrl+Q (status $status)"
+prefs="$XDG_CONFIG_HOME/Morvane Prefs"
+[ -f "$prefs" ] || fail "no preferences file at $prefs"
+size="$(stat -c %s "$prefs")"
+[ "$size" -ge 5 ] || fail "the preferences file has only $size bytes"
+rm -rf "$user"
+echo "PASS: about screen, data window, Ctrl+Q, preferences file of $size bytes"
