@@ -38,7 +38,7 @@ endfunction()
 
 # morvane_add_qttest(<name> SOURCES ... [DEPENDS ...])
 # A QtTest executable for windows, run by CTest on the offscreen platform. Its main (see
-# tests/support/QtTestMain.h) gives every run a fresh home folder and Qt's test mode of
+# tests/support/WindowTestMain.h) gives every run a fresh home folder and Qt's test mode of
 # QStandardPaths, so preferences written by the test never touch the user's own.
 function(morvane_add_qttest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})

@@ -5,8 +5,8 @@
 #include "app/PreferencesFile.h"
 #include "app/SplashScreen.h"
 #include "support/ModalAnswers.h"
-#include "support/QtTestMain.h"
 #include "support/TestPaths.h"
+#include "support/WindowTestMain.h"
 #include "windows/DataWindow.h"
 #include "windows/MenuHost.h"
 

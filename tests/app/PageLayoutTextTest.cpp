@@ -1,7 +1,7 @@
 #include "app/PageLayoutText.h"
 
 #include "app/PreferencesFile.h"
-#include "support/QtTestMain.h"
+#include "support/WindowTestMain.h"
 
 namespace morvane {
 

@@ -1,8 +1,8 @@
 #include "windows/DataWindow.h"
 
 #include "support/ModalAnswers.h"
-#include "support/QtTestMain.h"
 #include "support/TestPaths.h"
+#include "support/WindowTestMain.h"
 #include "windows/FileDrops.h"
 #include "windows/SaveQuestionDialog.h"
 

@@ -1,4 +1,4 @@
-#include "support/QtTestMain.h"
+#include "support/WindowTestMain.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
