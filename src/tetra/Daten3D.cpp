@@ -172,7 +172,7 @@ void Daten3D::placeRows() {
         row.z = (row.RelA + row.RelB) - (row.RelC + row.RelD);
         matrixm(row);
     }
-    data->sorty();
+    m_depthSorter.sortByDepth(*data); // the order of Dataset::sorty, reached faster
 }
 
 std::unique_ptr<Picture> Daten3D::makepicture(int width, int height,

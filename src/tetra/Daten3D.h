@@ -4,6 +4,7 @@
 #include "draw/Color.h"
 #include "draw/DiagramServices.h"
 #include "draw/daten.h"
+#include "tetra/DepthOrder.h"
 #include "tetra/Linie.h"
 
 #include <array>
@@ -150,6 +151,7 @@ private:
     std::string filePathText() const;
 
     DiagramServices m_services;
+    DepthSorter m_depthSorter;
     std::mutex m_drawing;
 };
 

@@ -1,3 +1,5 @@
+#include "tetra/DepthOrder.h"
+
 #include "TetraTestSupport.h"
 #include "draw/Grafik.h"
 #include "draw/RecordingGraphics.h"
@@ -6,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <map>
 #include <random>
 
@@ -35,7 +38,7 @@ std::string colourCall(Color c) {
 
 // Many ties: small whole components (so that different rows share depths at the angles 0),
 // duplicates of earlier rows in other colours, and a few rows of zeros (not-a-number depth).
-std::shared_ptr<Dataset> rowsWithTies(std::mt19937& random, int count) {
+std::shared_ptr<Dataset> rowsWithTies(std::mt19937& random, int count, bool withZeros) {
     auto data = std::make_shared<Dataset>();
     std::uniform_int_distribution<int> component(0, 3);
     std::uniform_int_distribution<int> colour(0, 15);
@@ -45,7 +48,7 @@ std::shared_ptr<Dataset> rowsWithTies(std::mt19937& random, int count) {
         const int what = kind(random);
         if (what < 4 && data->anzahl() > 0) {
             row = data->row(std::uniform_int_distribution<int>(1, data->anzahl())(random));
-        } else if (what == 4) {
+        } else if (what == 4 && withZeros) {
             row.a = row.b = row.c = row.d = 0;
         } else {
             row.a = component(random);
@@ -70,7 +73,7 @@ TEST(DepthOrder, DiscsFollowThePlainExchangeSortAtThePresetAngles) {
         {{0, 0, 0}, {73, 345, 34}, {55, 45, 90}, {0, 0, 0}}};
     for (int round = 0; round < 3; ++round) {
         Daten3D model;
-        model.data = rowsWithTies(random, 1500);
+        model.data = rowsWithTies(random, 1500, round == 0);
         model.showline = false;
         model.showtext = false;
         model.kreisdicke = 7;
@@ -122,6 +125,94 @@ TEST(DepthOrder, DiscsFollowThePlainExchangeSortAtThePresetAngles) {
             expectedDiscs.push_back("ForeColor 0,0,0"); // credit line
             EXPECT_EQ(test::callsOf(g, {"ForeColor", "FillOval", "DrawOval"}), expectedDiscs);
         }
+    }
+}
+
+// The sorter on depths given directly: distinct depths (radix path), many ties, not-a-number,
+// signed zeros, infinities, sequences already in order with not-a-number in between, and
+// distinct depths with a single not-a-number.
+TEST(DepthOrder, SorterMatchesThePlainExchangeSortOnEveryKindOfDepth) {
+    std::mt19937 random(77);
+    const double specials[] = {std::nan(""), -0.0, 0.0, std::numeric_limits<double>::infinity(),
+                               -std::numeric_limits<double>::infinity()};
+    DepthSorter sorter; // reused, as a model reuses it from drawing to drawing
+    for (int round = 0; round < 500; ++round) {
+        const int kind = round % 5;
+        const int count = std::uniform_int_distribution<int>(0, 300)(random);
+        Dataset data;
+        std::vector<std::pair<double, int>> keyed;
+        for (int anr = 1; anr <= count; ++anr) {
+            datarow row;
+            row.anr = anr;
+            if (kind == 0) {
+                row.y = std::uniform_real_distribution<double>(-2, 2)(random);
+            } else if (kind == 1) {
+                row.y = std::uniform_int_distribution<int>(-3, 3)(random) * 0.25;
+            } else if (kind == 2) {
+                const bool special = std::uniform_int_distribution<int>(0, 4)(random) == 0;
+                row.y = special ? specials[std::uniform_int_distribution<int>(0, 4)(random)]
+                                : std::uniform_int_distribution<int>(-3, 3)(random) * 0.5;
+            } else if (kind == 3) {
+                const bool special = std::uniform_int_distribution<int>(0, 5)(random) == 0;
+                row.y = special ? std::nan("") : anr * 0.001;
+            } else {
+                row.y = anr == count / 2 ? std::nan("")
+                                         : std::uniform_real_distribution<double>(-2, 2)(random);
+            }
+            data.reihen.push_back(row);
+            keyed.emplace_back(row.y, anr);
+        }
+        Dataset reference = data;
+        reference.sorty();
+        sorter.sortByDepth(data);
+        const std::vector<int> expected = exchangeSorted(keyed);
+        std::vector<int> actual;
+        for (std::int32_t i = 1; i <= data.anzahl(); ++i) {
+            actual.push_back(data.row(i).anr);
+            ASSERT_EQ(data.row(i).anr, reference.row(i).anr);
+        }
+        ASSERT_EQ(actual, expected) << "round " << round;
+    }
+}
+
+TEST(DepthOrder, DistinctDepthsOfManyRowsAtThePresetAngles) {
+    // Random real compositions: no two depths alike, the radix path of every drawing.
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> value(0, 100);
+    auto data = std::make_shared<Dataset>();
+    for (int anr = 1; anr <= 3000; ++anr) {
+        datarow row;
+        row.anr = anr;
+        row.a = value(random);
+        row.b = value(random);
+        row.c = value(random);
+        row.d = value(random);
+        data->addrow(row);
+    }
+    Daten3D model;
+    model.data = data;
+    for (const auto& angles : {std::array<int, 3>{0, 0, 0}, std::array<int, 3>{73, 345, 34},
+                               std::array<int, 3>{55, 45, 90}}) {
+        std::vector<int> before;
+        for (std::int32_t i = 1; i <= data->anzahl(); ++i) {
+            before.push_back(data->row(i).anr);
+        }
+        model.WinkelPosition(angles[0], angles[1], angles[2]);
+        RecordingGraphics g(637, 486);
+        model.draw(nullptr, g, 1);
+        std::map<int, double> depth;
+        for (std::int32_t i = 1; i <= data->anzahl(); ++i) {
+            depth[data->row(i).anr] = data->row(i).y;
+        }
+        std::vector<std::pair<double, int>> keyed;
+        for (int anr : before) {
+            keyed.emplace_back(depth.at(anr), anr);
+        }
+        std::vector<int> actual;
+        for (std::int32_t i = 1; i <= data->anzahl(); ++i) {
+            actual.push_back(data->row(i).anr);
+        }
+        ASSERT_EQ(actual, exchangeSorted(keyed));
     }
 }
 
