@@ -13,6 +13,7 @@ MORVANE_PACKAGES=(
     clang libclang-rt-dev
     xvfb xauth xdotool x11-utils imagemagick
     libreoffice-draw-nogui
+    hyperfine time
 )
 
 morvane_install_packages() {
