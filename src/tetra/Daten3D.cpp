@@ -415,7 +415,7 @@ std::string Daten3D::filePathText() const {
     }
     std::error_code error;
     const std::filesystem::path full = std::filesystem::absolute(*data->file, error);
-    return (error ? *data->file : full).string();
+    return (error ? *data->file : full.lexically_normal()).string();
 }
 
 void Daten3D::printdatum(Graphics& g) {

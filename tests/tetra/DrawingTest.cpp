@@ -167,10 +167,10 @@ TEST(Daten3DDrawing, WithoutAFileTheFileAndDateLinesEndSilently) {
 TEST(Daten3DDrawing, ARelativeFileNameIsShownAsItsFullPath) {
     Daten3D model;
     model.data = centreRow();
-    model.data->file = "gesteine.txt";
+    model.data->file = "./examples/../gesteine.txt";
     RecordingGraphics g(400, 400);
     model.draw(nullptr, g, 1);
-    const std::string full = std::filesystem::absolute("gesteine.txt").string();
+    const std::string full = (std::filesystem::current_path() / "gesteine.txt").string();
     EXPECT_EQ(g.calls.back(), "DrawString \"" + full + "\" 10,20"); // no date service: no date
 }
 
