@@ -20,8 +20,8 @@ const std::vector<Command>& commands() {
         {"render",
          "render FILE --3d|--2d [--size WxH] [--circle N] [--no-points] [--no-labels]\n"
          "         [--smooth] -o OUT",
-         "Draws a diagram of the file into a picture: PNG by the extension of OUT, or the\n"
-         "vector recording for .pict. Default size 637x486 (3D), 625x449 (2D).\n"
+         "Draws a diagram of the file into a picture, by the extension of OUT: .png, or the\n"
+         "vector recording as .pict or .svg. Default size 637x486 (3D), 625x449 (2D).\n"
          "--3d: [--angles W1,W2,W3] [--projection 0-4] [--projection-color RRGGBB] [--no-lines]\n"
          "--2d: [--face 0-3] [--no-grid] [--no-border]",
          renderCommand},

@@ -62,7 +62,7 @@ std::optional<RenderOptions> parseRenderOptions(std::span<const std::string> arg
         } else if (arg == "-o" || arg == "--output") {
             const std::string* path = value();
             if (!path) {
-                return fail("-o needs the output file (.png, .pict)");
+                return fail("-o needs the output file (.png, .pict, .svg)");
             }
             options.output = *path;
         } else if (arg == "--size") {
@@ -126,7 +126,7 @@ std::optional<RenderOptions> parseRenderOptions(std::span<const std::string> arg
         return fail("choose the diagram: --3d (tetrahedron) or --2d (triangle of one face)");
     }
     if (options.output.empty()) {
-        return fail("where to? give the picture file with -o OUT.png (or .pict)");
+        return fail("where to? give the picture file with -o OUT.png (or .pict, .svg)");
     }
     if (options.width == 0) {
         const bool tetrahedron = options.kind == RenderOptions::Kind::Tetrahedron;
