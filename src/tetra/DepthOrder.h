@@ -13,8 +13,8 @@ namespace morvane {
 // - without equal or not-a-number depths every correct sort gives the one permutation, found
 //   with a radix sort in O(n);
 // - otherwise the exact O(n log n) order of exchangeSortOrder is used.
-// The rows are then moved into place in O(n) moves. The buffers are kept between drawings, so
-// a drawing allocates nothing once they have grown to the data set's size.
+// The rows are then moved into place in O(n) moves. Without ties the buffers are kept between
+// drawings, so such a drawing allocates nothing once they have grown to the data set's size.
 class DepthSorter {
 public:
     void sortByDepth(Dataset& data);
