@@ -1,6 +1,6 @@
 #include "data/Dataset.h"
 
-#include "data/ExchangeSortOrder.h"
+#include "data/DepthSorter.h"
 
 #include <string_view>
 
@@ -37,16 +37,7 @@ void Dataset::getmenunames() {
 }
 
 void Dataset::sorty() {
-    const std::int32_t n = anzahl();
-    if (n < 2) {
-        return;
-    }
-    std::vector<double> keys(static_cast<std::size_t>(n));
-    for (std::int32_t i = 0; i < n; ++i) {
-        keys[static_cast<std::size_t>(i)] = reihen[static_cast<std::size_t>(i) + 1].y;
-    }
-    const std::vector<std::uint32_t> order = exchangeSortOrder(keys);
-    applyOrder(order, reihen.begin() + 1);
+    DepthSorter().sortByDepth(*this);
 }
 
 } // namespace morvane

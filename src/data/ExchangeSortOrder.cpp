@@ -1,6 +1,7 @@
 #include "data/ExchangeSortOrder.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <utility>
@@ -62,64 +63,39 @@ private:
     std::vector<std::int32_t> m_tree;
 };
 
-// A key mapped to an unsigned integer with the same order (-0 already folded into +0), and the
-// row it belongs to.
-struct Keyed {
-    std::uint64_t key;
-    std::uint32_t index;
-};
-
-std::uint64_t orderedBits(double key) {
-    // Adding +0 turns -0 into +0: the exchange sort sees them as one key.
-    const std::uint64_t bits = std::bit_cast<std::uint64_t>(key + 0.0);
-    return (bits & 0x8000000000000000ULL) != 0 ? ~bits : bits | 0x8000000000000000ULL;
-}
-
-// Stable LSD radix sort by key, 11 bits a pass; passes in which every key has the same digit
-// are skipped (depths share their leading bits). Stability keeps equal keys in index order.
-void radixSort(std::vector<Keyed>& items) {
-    constexpr int digitBits = 11;
-    constexpr std::size_t bucketCount = std::size_t{1} << digitBits;
-    std::vector<Keyed> buffer(items.size());
-    std::vector<std::size_t> counts(bucketCount);
-    for (int shift = 0; shift < 64; shift += digitBits) {
-        std::fill(counts.begin(), counts.end(), 0);
-        for (const Keyed& item : items) {
-            ++counts[(item.key >> shift) & (bucketCount - 1)];
+// Stable sort of the rows' keys; small inputs skip the radix passes' fixed cost.
+void sortKeys(std::vector<std::uint64_t>& keys, std::vector<std::uint32_t>& order) {
+    if (keys.size() < 2048) {
+        std::vector<std::uint32_t> positions(keys.size());
+        for (std::uint32_t i = 0; i < positions.size(); ++i) {
+            positions[i] = i;
         }
-        if (std::find(counts.begin(), counts.end(), items.size()) != counts.end()) {
-            continue;
+        std::stable_sort(positions.begin(), positions.end(),
+                         [&](std::uint32_t x, std::uint32_t y) { return keys[x] < keys[y]; });
+        std::vector<std::uint64_t> sortedKeys(keys.size());
+        std::vector<std::uint32_t> sortedOrder(keys.size());
+        for (std::size_t p = 0; p < positions.size(); ++p) {
+            sortedKeys[p] = keys[positions[p]];
+            sortedOrder[p] = order[positions[p]];
         }
-        std::size_t offset = 0;
-        for (std::size_t& count : counts) {
-            offset += std::exchange(count, offset);
-        }
-        for (const Keyed& item : items) {
-            buffer[counts[(item.key >> shift) & (bucketCount - 1)]++] = item;
-        }
-        items.swap(buffer);
+        keys.swap(sortedKeys);
+        order.swap(sortedOrder);
+        return;
     }
-}
-
-void sortByKeyThenIndex(std::vector<Keyed>& items) {
-    if (items.size() < 2048) {
-        std::sort(items.begin(), items.end(), [](const Keyed& x, const Keyed& y) {
-            return x.key < y.key || (x.key == y.key && x.index < y.index);
-        });
-    } else {
-        radixSort(items);
-    }
+    std::vector<std::uint64_t> keyScratch;
+    std::vector<std::uint32_t> orderScratch;
+    radixSortByKey(keys, order, keyScratch, orderScratch);
 }
 
 // Final order of one group of equal keys; members in original order, smaller rows counted by
 // `placed`.
-void orderGroup(std::span<const Keyed> members, const CountTree& placed, std::size_t n,
+void orderGroup(std::span<const std::uint32_t> members, const CountTree& placed, std::size_t n,
                 std::span<std::uint32_t> out) {
     const std::size_t count = members.size();
     std::vector<std::uint32_t> shift(count); // r_j = g_j mod j, stored at j-1
     for (std::size_t j = 0; j < count; ++j) {
-        const std::size_t from = members[j].index + 1;
-        const std::size_t to = j + 1 < count ? members[j + 1].index : n;
+        const std::size_t from = members[j] + 1;
+        const std::size_t to = j + 1 < count ? members[j + 1] : n;
         const std::int64_t between = placed.prefix(to) - placed.prefix(from);
         shift[j] = static_cast<std::uint32_t>(between % static_cast<std::int64_t>(j + 1));
     }
@@ -131,7 +107,7 @@ void orderGroup(std::span<const Keyed> members, const CountTree& placed, std::si
     for (std::size_t j = count; j >= 1; --j) {
         const std::size_t rank = (start + (j - 1 - shift[j - 1])) % j;
         const std::size_t slot = freeSlots.nth(static_cast<std::int64_t>(rank));
-        out[slot] = members[j - 1].index;
+        out[slot] = members[j - 1];
         freeSlots.add(slot, -1);
         if (j > 1) {
             start = rank % (j - 1);
@@ -141,52 +117,92 @@ void orderGroup(std::span<const Keyed> members, const CountTree& placed, std::si
 
 } // namespace
 
+std::uint64_t orderedKey(double key) {
+    // Adding +0 turns -0 into +0: the exchange sort sees them as one key.
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(key + 0.0);
+    return (bits & 0x8000000000000000ULL) != 0 ? ~bits : bits | 0x8000000000000000ULL;
+}
+
+void radixSortByKey(std::vector<std::uint64_t>& keys, std::vector<std::uint32_t>& order,
+                    std::vector<std::uint64_t>& keyScratch,
+                    std::vector<std::uint32_t>& orderScratch) {
+    constexpr int digitBits = 11;
+    constexpr int digitCount = (64 + digitBits - 1) / digitBits;
+    constexpr std::uint64_t digitMask = (std::uint64_t{1} << digitBits) - 1;
+    const std::size_t n = keys.size();
+    if (n < 2) {
+        return;
+    }
+    // One pass counts every digit; 32-bit counts hold any row count the rows can have.
+    std::vector<std::array<std::uint32_t, digitMask + 1>> counts(digitCount);
+    for (const std::uint64_t key : keys) {
+        for (int digit = 0; digit < digitCount; ++digit) {
+            ++counts[static_cast<std::size_t>(digit)][(key >> (digit * digitBits)) & digitMask];
+        }
+    }
+    keyScratch.resize(n);
+    orderScratch.resize(n);
+    for (int digit = 0; digit < digitCount; ++digit) {
+        auto& count = counts[static_cast<std::size_t>(digit)];
+        if (count[(keys[0] >> (digit * digitBits)) & digitMask] == n) {
+            continue; // every key has this digit: the pass would change nothing
+        }
+        std::uint32_t offset = 0;
+        for (std::uint32_t& bucket : count) {
+            offset += std::exchange(bucket, offset);
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint32_t target = count[(keys[i] >> (digit * digitBits)) & digitMask]++;
+            keyScratch[target] = keys[i];
+            orderScratch[target] = order[i];
+        }
+        keys.swap(keyScratch);
+        order.swap(orderScratch);
+    }
+}
+
+void orderTiedGroups(std::span<const std::uint64_t> sortedKeys, std::span<std::uint32_t> indices,
+                     std::size_t n) {
+    CountTree placed(n);
+    std::vector<std::uint32_t> members;
+    for (std::size_t groupStart = 0; groupStart < sortedKeys.size();) {
+        std::size_t groupEnd = groupStart + 1;
+        while (groupEnd < sortedKeys.size() && sortedKeys[groupEnd] == sortedKeys[groupStart]) {
+            ++groupEnd;
+        }
+        const std::span<std::uint32_t> group = indices.subspan(groupStart, groupEnd - groupStart);
+        if (group.size() > 1) {
+            members.assign(group.begin(), group.end());
+            orderGroup(members, placed, n, group);
+        }
+        for (const std::uint32_t member : group) {
+            placed.add(member, 1);
+        }
+        groupStart = groupEnd;
+    }
+}
+
 std::vector<std::uint32_t> exchangeSortOrder(std::span<const double> keys) {
     const std::size_t n = keys.size();
     std::vector<std::uint32_t> order(n);
     std::vector<std::uint32_t> livePositions;
-    std::vector<Keyed> sorted;
+    std::vector<std::uint64_t> sortedKeys;
     livePositions.reserve(n);
-    sorted.reserve(n);
+    sortedKeys.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {
         order[i] = static_cast<std::uint32_t>(i);
         if (!std::isnan(keys[i])) {
             livePositions.push_back(static_cast<std::uint32_t>(i));
-            sorted.push_back({orderedBits(keys[i]), static_cast<std::uint32_t>(i)});
+            sortedKeys.push_back(orderedKey(keys[i]));
         }
     }
-    sortByKeyThenIndex(sorted);
+    // Sorted stably, equal keys stay in original order: each group lists m1..mK as required.
+    std::vector<std::uint32_t> sortedIndices = livePositions;
+    sortKeys(sortedKeys, sortedIndices);
 
-    std::vector<std::uint32_t> placedOrder(sorted.size());
-    const bool hasTies = std::adjacent_find(sorted.begin(), sorted.end(), [](auto& x, auto& y) {
-                             return x.key == y.key;
-                         }) != sorted.end();
-    if (!hasTies) {
-        for (std::size_t p = 0; p < sorted.size(); ++p) {
-            placedOrder[p] = sorted[p].index;
-        }
-    } else {
-        CountTree placed(n);
-        for (std::size_t groupStart = 0; groupStart < sorted.size();) {
-            std::size_t groupEnd = groupStart + 1;
-            while (groupEnd < sorted.size() && sorted[groupEnd].key == sorted[groupStart].key) {
-                ++groupEnd;
-            }
-            const std::span<const Keyed> group(sorted.data() + groupStart, groupEnd - groupStart);
-            const std::span<std::uint32_t> out(placedOrder.data() + groupStart, group.size());
-            if (group.size() == 1) {
-                out[0] = group[0].index;
-            } else {
-                orderGroup(group, placed, n, out);
-            }
-            for (const Keyed& member : group) {
-                placed.add(member.index, 1);
-            }
-            groupStart = groupEnd;
-        }
-    }
+    orderTiedGroups(sortedKeys, sortedIndices, n);
     for (std::size_t p = 0; p < livePositions.size(); ++p) {
-        order[livePositions[p]] = placedOrder[p];
+        order[livePositions[p]] = sortedIndices[p];
     }
     return order;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "data/Dataset.h"
+#include "data/DepthSorter.h"
 #include "draw/Color.h"
 #include "draw/DiagramServices.h"
 #include "draw/daten.h"
-#include "tetra/DepthOrder.h"
 #include "tetra/Linie.h"
 
 #include <array>

@@ -94,7 +94,8 @@ TEST(ExchangeSortOrder, LargeGroupsOfTiesBetweenSmallerKeys) {
 
 TEST(ExchangeSortOrder, ApplyOrderMovesEveryElementToItsPlace) {
     std::vector<std::string> items{"c", "a", "d", "b"};
-    applyOrder({1, 3, 0, 2}, items.begin());
+    std::vector<std::uint32_t> order{1, 3, 0, 2};
+    applyOrder<std::string>(order, items.data());
     EXPECT_EQ(items, (std::vector<std::string>{"a", "b", "c", "d"}));
 }
 

@@ -7,24 +7,22 @@
 
 namespace morvane {
 
-// Sorts the rows of a data set by ascending depth y into exactly the order of Dataset::sorty,
-// the classic exchange sort's (ties and not-a-number depths included), faster:
+// Sorts the rows of a data set by ascending depth y into exactly the order of the classic
+// exchange sort (ties and not-a-number depths included), by the cheapest way that is exact:
 // - rows already in order (a redraw at the same angles) are found so in one pass and left;
-// - without equal or not-a-number depths every correct sort gives the one permutation, found
-//   with a radix sort in O(n);
-// - otherwise the exact O(n log n) order of exchangeSortOrder is used.
-// The rows are then moved into place in O(n) moves. Without ties the buffers are kept between
-// drawings, so such a drawing allocates nothing once they have grown to the data set's size.
+// - otherwise the depths are radix sorted in O(n); without equal depths every correct sort gives
+//   the one permutation, and runs of equal depths are rearranged as the exchange sort leaves them;
+// - not-a-number depths go the way of exchangeSortOrder, O(n log n).
+// The rows are then moved into place, each once. The buffers are kept, so a sorter that lives
+// from drawing to drawing allocates nothing once they have grown to the data set's size.
 class DepthSorter {
 public:
     void sortByDepth(Dataset& data);
 
 private:
     bool collectKeys(const Dataset& data, bool& hasNaN);
-    void radixSort();
     bool hasEqualKeys() const;
     void exactOrder(const Dataset& data);
-    void moveRows(Dataset& data);
 
     std::vector<std::uint64_t> m_keys; // depth bits, ordered like the depths
     std::vector<std::uint64_t> m_keysScratch;
