@@ -5,6 +5,8 @@
 #include "draw/gemeinsames.h"
 
 #include <exception>
+#include <filesystem>
+#include <system_error>
 
 namespace morvane {
 
@@ -135,10 +137,11 @@ void Daten2D::printdatum(Graphics& g) {
     try {
         g.setTextFont("helvetica");
         g.setTextSize(fontsize);
-        if (!data || !data->file) {
+        const std::string path = fullPath();
+        if (path.empty()) {
             return;
         }
-        g.DrawString(data->file->string(), 10, 20);
+        g.DrawString(path, 10, 20);
         if (!m_services.longDate) {
             return;
         }
@@ -146,6 +149,15 @@ void Daten2D::printdatum(Graphics& g) {
     } catch (const std::exception&) {
         return;
     }
+}
+
+std::string Daten2D::fullPath() const {
+    if (!data || !data->file) {
+        return {};
+    }
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(*data->file, error);
+    return (error ? *data->file : full).string();
 }
 
 void Daten2D::drawPoints(Graphics& g, std::int32_t face, const ternary::TriangleLayout& layout) {

@@ -57,8 +57,8 @@ public:
     // otherwise plain between the truncated end points. A line whose ends do not fit in pixels
     // is not drawn.
     void drawline(RGBSurface* surface, Graphics& g, double x1, double y1, double x2, double y2);
-    // Font "helvetica" at fontsize, then the data set's file path at (10, 20) and the long date
-    // at (10, 40). Ends silently at the first thing missing (no file, no date).
+    // Font "helvetica" at fontsize, then the data set's full file path at (10, 20) and the long
+    // date at (10, 40). Ends silently at the first thing missing (no file, no date).
     void printdatum(Graphics& g);
 
     // Records the diagram of `which` at w x h into a new vector recorder and places it on the
@@ -80,6 +80,8 @@ public:
     static constexpr std::string_view creditLine = "Gezeichnet mit Morvane";
 
 private:
+    // The data set's file as an absolute path; empty without a file.
+    std::string fullPath() const;
     void drawPoints(Graphics& g, std::int32_t face, const ternary::TriangleLayout& layout);
     void drawCornerLabels(Graphics& g, std::int32_t face, const ternary::TriangleLayout& layout);
     void drawPointsV(VectorRecorder& p, std::int32_t face, const ternary::TriangleLayout& layout);

@@ -116,10 +116,11 @@ void Daten2D::DreieckV(VectorRecorder& p, double x0, double yb, double s) {
 void Daten2D::printdatumV(VectorRecorder& p) {
     try {
         p.setTextSize(fontsize);
-        if (!data || !data->file) {
+        const std::string path = fullPath();
+        if (path.empty()) {
             return;
         }
-        p.DrawString(data->file->string(), 10, 20);
+        p.DrawString(path, 10, 20);
         if (!m_services.longDate) {
             return;
         }

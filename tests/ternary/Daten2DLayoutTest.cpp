@@ -4,6 +4,7 @@
 #include "ternary/Daten2D.h"
 #include "ternary/TernaryTestSupport.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -152,6 +153,13 @@ TEST_F(TriangleFigure, FileAndDateLineComeFirst) {
               (std::vector<std::string>{"TextFont helvetica", "TextSize 12",
                                         "DrawString \"/daten/gesteine.txt\" 10,20",
                                         "DrawString \"Sonntag, 3. März 2024\" 10,40"}));
+}
+
+TEST_F(TriangleFigure, FilePathIsWrittenInFull) {
+    model.data->file = "beispiele/gesteine.txt";
+    const auto& calls = drawPlain();
+    const std::string full = (std::filesystem::current_path() / "beispiele/gesteine.txt").string();
+    EXPECT_EQ(calls[2], "DrawString \"" + full + "\" 10,20");
 }
 
 TEST_F(TriangleFigure, FileAndDateLineEndSilentlyAtTheFirstMissingPiece) {
