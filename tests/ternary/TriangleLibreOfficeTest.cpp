@@ -28,9 +28,10 @@ std::shared_ptr<Dataset> cornerRows() {
         "Al2O3", "FeO");
 }
 
-class TriangleLibreOffice : public ::testing::Test {
+// The recording of cornerRows at 625 x 449, written once per test program as a PICT file.
+class TriangleRecording : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void recordPict() {
         s_folder = std::make_unique<test::TemporaryFolder>();
         Daten2D model;
         model.data = cornerRows();
@@ -43,16 +44,13 @@ protected:
         recorder.PaintOval(frameWidth - 4, frameHeight - 4, 4, 4);
         model.erzeugebildV(recorder, 0, 0);
         s_centre = {model.data->row(4).PunktX, model.data->row(4).PunktY};
-        const auto pict = s_folder->path() / "triangle.pict";
-        ASSERT_TRUE(recorder.savePict(pict));
-        s_png = test::convertWithLibreOffice(pict, "png", s_folder->path());
-        s_svg = test::convertWithLibreOffice(pict, "svg", s_folder->path());
-        if (s_png) {
-            s_page.load(QString::fromStdString(s_png.output.string()));
-            s_page = s_page.convertToFormat(QImage::Format_RGB32);
-        }
+        ASSERT_TRUE(recorder.savePict(pict()));
     }
-    static void TearDownTestSuite() {
+
+    static std::filesystem::path pict() { return s_folder->path() / "triangle.pict"; }
+
+    // On failure keeps what LibreOffice made in the working folder (the build folder).
+    static void keepFilesOnFailure() {
         const auto* suite = ::testing::UnitTest::GetInstance()->current_test_suite();
         if (suite != nullptr && suite->Failed()) {
             for (const char* name : {"triangle.pict", "triangle.png", "triangle.svg"}) {
@@ -62,12 +60,38 @@ protected:
                     std::filesystem::copy_options::overwrite_existing, ignored);
             }
         }
-        s_page = QImage();
         s_folder.reset();
     }
 
+    void SetUp() override { ASSERT_FALSE(test::libreOfficeProgram().empty()) << "no soffice"; }
+
+    struct Centre {
+        int x;
+        double y;
+    };
+
+    static inline std::unique_ptr<test::TemporaryFolder> s_folder;
+    static inline Centre s_centre{};
+};
+
+// The recording converted to a PNG page (each test program converts only what its tests read).
+class TriangleLibreOffice : public TriangleRecording {
+protected:
+    static void SetUpTestSuite() {
+        recordPict();
+        s_png = test::convertWithLibreOffice(pict(), "png", s_folder->path());
+        if (s_png) {
+            s_page.load(QString::fromStdString(s_png.output.string()));
+            s_page = s_page.convertToFormat(QImage::Format_RGB32);
+        }
+    }
+    static void TearDownTestSuite() {
+        keepFilesOnFailure();
+        s_page = QImage();
+    }
+
     void SetUp() override {
-        ASSERT_FALSE(test::libreOfficeProgram().empty()) << "no soffice";
+        TriangleRecording::SetUp();
         ASSERT_TRUE(s_png) << s_png.log;
     }
 
@@ -101,16 +125,20 @@ protected:
                std::abs(c.blue() - 200) < 30;
     }
 
-    struct Centre {
-        int x;
-        double y;
-    };
-
-    static inline std::unique_ptr<test::TemporaryFolder> s_folder;
     static inline test::Conversion s_png;
-    static inline test::Conversion s_svg;
     static inline QImage s_page;
-    static inline Centre s_centre{};
+};
+
+// The recording converted to SVG, for its texts.
+class TriangleLibreOfficeSvg : public TriangleRecording {
+protected:
+    static void SetUpTestSuite() {
+        recordPict();
+        s_svg = test::convertWithLibreOffice(pict(), "svg", s_folder->path());
+    }
+    static void TearDownTestSuite() { keepFilesOnFailure(); }
+
+    static inline test::Conversion s_svg;
 };
 
 TEST_F(TriangleLibreOffice, PictureLandsOnThePageWithItsFrame) {
@@ -148,7 +176,7 @@ TEST_F(TriangleLibreOffice, InsideAndOutsideTheLinesStaysWhite) {
     EXPECT_TRUE(white(at(312.5, 300.5))); // inside, between grid lines
 }
 
-TEST_F(TriangleLibreOffice, LabelsAreWholeTextsInTheRecordersFont) {
+TEST_F(TriangleLibreOfficeSvg, LabelsAreWholeTexts) {
     ASSERT_TRUE(s_svg) << s_svg.log;
     const std::vector<test::SvgText> texts = test::svgTexts(test::readBytes(s_svg.output));
     const auto has = [&](const std::string& text) {
