@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Measures `morvane render --3d` as a whole process (read, draw, write PNG) on generated files of
-# 100,000 and 1,000,000 random rows: wall time with hyperfine, peak memory with GNU time.
+# Measures `morvane render --3d` and `morvane render --2d` as a whole process (read, draw, write
+# PNG) on generated files of 100,000 and 1,000,000 random rows: wall time with hyperfine, peak
+# memory with GNU time.
 # Usage: tools/render_bench.sh [ROWS...]   (default: 100000 1000000)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -30,13 +31,21 @@ generate() {
     }' > "$2"
 }
 
+# measure ROWS COMMAND...: wall time of the command, then its peak memory.
+measure() {
+    local rows="$1"
+    shift
+    echo "== $rows rows: $*"
+    hyperfine --warmup 2 --runs 10 --style basic "$*"
+    /usr/bin/time -f "peak memory: %M KB, wall %e s" "$@"
+}
+
 for rows in "${sizes[@]}"; do
     file="$data/rows$rows.txt"
     if [ ! -s "$file" ]; then
         generate "$rows" "$file"
     fi
-    command=("$morvane" render "$file" --3d --angles 55,45,90 --projection 1 -o "$data/rows$rows.png")
-    echo "== $rows rows: ${command[*]}"
-    hyperfine --warmup 2 --runs 10 --style basic "${command[*]}"
-    /usr/bin/time -f "peak memory: %M KB, wall %e s" "${command[@]}"
+    measure "$rows" "$morvane" render "$file" --3d --angles 55,45,90 --projection 1 \
+        -o "$data/rows$rows.png"
+    measure "$rows" "$morvane" render "$file" --2d -o "$data/rows$rows-2d.png"
 done

@@ -157,7 +157,7 @@ std::string Daten2D::fullPath() const {
     }
     std::error_code error;
     const std::filesystem::path full = std::filesystem::absolute(*data->file, error);
-    return (error ? *data->file : full).string();
+    return (error ? *data->file : full.lexically_normal()).string();
 }
 
 void Daten2D::drawPoints(Graphics& g, std::int32_t face, const ternary::TriangleLayout& layout) {

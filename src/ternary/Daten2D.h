@@ -80,7 +80,7 @@ public:
     static constexpr std::string_view creditLine = "Gezeichnet mit Morvane";
 
 private:
-    // The data set's file as an absolute path; empty without a file.
+    // The data set's file as an absolute, normalised path; empty without a file.
     std::string fullPath() const;
     void drawPoints(Graphics& g, std::int32_t face, const ternary::TriangleLayout& layout);
     void drawCornerLabels(Graphics& g, std::int32_t face, const ternary::TriangleLayout& layout);

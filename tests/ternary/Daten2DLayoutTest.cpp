@@ -155,8 +155,8 @@ TEST_F(TriangleFigure, FileAndDateLineComeFirst) {
                                         "DrawString \"Sonntag, 3. März 2024\" 10,40"}));
 }
 
-TEST_F(TriangleFigure, FilePathIsWrittenInFull) {
-    model.data->file = "beispiele/gesteine.txt";
+TEST_F(TriangleFigure, FilePathIsWrittenInFullAndNormalised) {
+    model.data->file = "beispiele/../beispiele/./gesteine.txt";
     const auto& calls = drawPlain();
     const std::string full = (std::filesystem::current_path() / "beispiele/gesteine.txt").string();
     EXPECT_EQ(calls[2], "DrawString \"" + full + "\" 10,20");
