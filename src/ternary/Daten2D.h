@@ -31,7 +31,7 @@ public:
     explicit Daten2D(DiagramServices services = {});
 
     std::shared_ptr<Dataset> data; // shared with the data window; none draws nothing
-    std::int32_t which = 0;        // the face: 0 ABC, 1 BCD, 2 CDA, 3 DAB; others: no points
+    std::int32_t which = 0;        // the face: 0 ABC, 1 BCD, 2 CDA, 3 DAB; others: triangle only
     bool showraster = true;        // the 10 % grid
     bool showrand = true;          // the border, and the ticks when there is no grid
     bool showtext = true;          // tick labels and corner labels
