@@ -10,6 +10,9 @@ class VectorRecorder;
 // Labels whose digits are drawn small and lowered like subscripts ("Al2O3").
 namespace morvane::gemeinsames {
 
+// The one-line credit that both diagrams draw centred below the figure.
+inline constexpr std::string_view creditLine = "Gezeichnet mit Morvane";
+
 // Sets the font to "Helvetica", then draws each character of the UTF-8 label: digits 0-9 at
 // size 10, 2 pixels below the baseline y; everything else at size 18 on it. x (left end of the
 // first character) advances by each character's real width, truncated after adding. Leaves the

@@ -2,6 +2,7 @@
 
 #include "draw/DiagramServices.h"
 #include "draw/daten.h"
+#include "draw/gemeinsames.h"
 #include "ternary/TriangleGeometry.h"
 
 #include <cstdint>
@@ -77,7 +78,7 @@ public:
     void printdatumV(VectorRecorder& p);
 
     // The credit line under the triangle.
-    static constexpr std::string_view creditLine = "Gezeichnet mit Morvane";
+    static constexpr std::string_view creditLine = gemeinsames::creditLine;
 
 private:
     // The data set's file as an absolute, normalised path; empty without a file.

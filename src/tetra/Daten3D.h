@@ -5,6 +5,7 @@
 #include "draw/Color.h"
 #include "draw/DiagramServices.h"
 #include "draw/daten.h"
+#include "draw/gemeinsames.h"
 #include "tetra/Linie.h"
 
 #include <array>
@@ -45,7 +46,7 @@ struct RotationMatrix {
 class Daten3D : public daten {
 public:
     // The one-line credit drawn centred at four fifths of the height.
-    static constexpr std::string_view creditLine = "Drawn with Morvane";
+    static constexpr std::string_view creditLine = gemeinsames::creditLine;
     // Positions of the corner rows in tet.
     static constexpr int cornerD = 0;
     static constexpr int cornerC = 1;

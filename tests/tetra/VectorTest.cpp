@@ -112,7 +112,7 @@ TEST(Daten3DVector, CreditAndFileLinesUseTheRecorder) {
     const std::vector<std::string> tail(p.calls.end() - 6, p.calls.end());
     EXPECT_EQ(tail, (std::vector<std::string>{
                         "ForeColor 0,0,0", "TextSize 12",
-                        "DrawString \"" + std::string(Daten3D::creditLine) + "\" 146,320",
+                        "DrawString \"" + std::string(Daten3D::creditLine) + "\" 134,320",
                         "TextSize 12", "DrawString \"/data/gesteine.txt\" 10,20",
                         "DrawString \"1. Januar 2024\" 10,40"}));
 }
