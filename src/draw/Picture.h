@@ -32,4 +32,10 @@ public:
     virtual std::unique_ptr<Picture> NewPicture(int width, int height, int depth) const = 0;
 };
 
+// The picture a diagram draws into: `previous` cleared to white when it has exactly width x
+// height pixels, otherwise a new one from the factory (none without a factory or when memory is
+// short). The previous picture is let go before a new one is made, so both never coexist.
+std::unique_ptr<Picture> reusedOrNewPicture(const PictureFactory* factory, int width, int height,
+                                            std::unique_ptr<Picture> previous);
+
 } // namespace morvane

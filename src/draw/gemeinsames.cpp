@@ -1,7 +1,11 @@
 #include "draw/gemeinsames.h"
 
+#include "data/Dataset.h"
+#include "draw/DiagramServices.h"
 #include "draw/Graphics.h"
 #include "draw/VectorRecorder.h"
+
+#include <exception>
 
 namespace morvane::gemeinsames {
 namespace {
@@ -25,7 +29,50 @@ void forEachCharacter(std::string_view label, Draw&& draw) {
     }
 }
 
+// Draws the two lines through `drawLine(text, y)` after `prepare()`; see printdatum.
+template <typename Prepare, typename DrawLine>
+void fileAndDateLines(const Dataset* data, const DiagramServices& services, Prepare&& prepare,
+                      DrawLine&& drawLine) {
+    try {
+        // The date is taken first, as a clock reading at the start of the lines.
+        const std::string date = services.longDate ? services.longDate() : std::string();
+        prepare();
+        if (data == nullptr || !data->file) {
+            return;
+        }
+        drawLine(fullPathText(*data->file), 20);
+        if (!date.empty()) {
+            drawLine(date, 40);
+        }
+    } catch (const std::exception&) {
+        // The file and date lines are a courtesy: a failure only ends them.
+    }
+}
+
 } // namespace
+
+std::string fullPathText(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(file, error);
+    return (error ? file : full.lexically_normal()).string();
+}
+
+void printdatum(Graphics& g, const Dataset* data, const DiagramServices& services, int fontsize) {
+    fileAndDateLines(
+        data, services,
+        [&] {
+            g.setTextFont("helvetica");
+            g.setTextSize(fontsize);
+        },
+        [&](const std::string& text, int baseline) { g.DrawString(text, 10, baseline); });
+}
+
+void printdatumV(VectorRecorder& p, const Dataset* data, const DiagramServices& services,
+                 int fontsize) {
+    fileAndDateLines(
+        data, services, [&] { p.setTextSize(fontsize); },
+        [&](const std::string& text, int baseline) { p.DrawString(text, 10, baseline); });
+}
 
 void drawstring(Graphics& g, std::string_view label, int x, int y) {
     g.setTextFont("Helvetica");

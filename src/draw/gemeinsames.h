@@ -1,10 +1,14 @@
 #pragma once
 
+#include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace morvane {
+class Dataset;
 class Graphics;
 class VectorRecorder;
+struct DiagramServices;
 } // namespace morvane
 
 // Labels whose digits are drawn small and lowered like subscripts ("Al2O3").
@@ -22,5 +26,17 @@ void drawstring(Graphics& g, std::string_view label, int x, int y);
 // The same on the vector recorder: no font is set, and the recorder's whole-pixel widths are
 // added as they are.
 void drawstringV(VectorRecorder& p, std::string_view label, int x, int y);
+
+// The file and date lines of both diagrams: the data set's file as a full path at x 10, baseline
+// 20, and today's date in the system's long format (services.longDate) at baseline 40, at text
+// size `fontsize`. The raster lines set the font "helvetica" first; the vector lines set no
+// font. Steps run in that order and the first failure ends them silently: no data set, no file
+// (nothing drawn), no date service (the path only), or a service that throws.
+void printdatum(Graphics& g, const Dataset* data, const DiagramServices& services, int fontsize);
+void printdatumV(VectorRecorder& p, const Dataset* data, const DiagramServices& services,
+                 int fontsize);
+
+// The file made absolute and normalised; the path as it is when that fails.
+std::string fullPathText(const std::filesystem::path& file);
 
 } // namespace morvane::gemeinsames

@@ -45,13 +45,8 @@ std::unique_ptr<Picture> Daten2D::makepicture(int width, int height,
     if (!data) {
         return nullptr;
     }
-    std::unique_ptr<Picture> picture;
-    if (previous && previous->Width() == width && previous->Height() == height) {
-        picture = std::move(previous);
-        picture->graphics().ClearRect(0, 0, width, height);
-    } else if (m_services.pictures) {
-        picture = m_services.pictures->NewPicture(width, height, 32);
-    }
+    std::unique_ptr<Picture> picture =
+        reusedOrNewPicture(m_services.pictures, width, height, std::move(previous));
     if (!picture) {
         return nullptr;
     }
@@ -132,32 +127,7 @@ void Daten2D::drawline(RGBSurface* surface, Graphics& g, double x1, double y1, d
 }
 
 void Daten2D::printdatum(Graphics& g) {
-    // Whatever fails here (no file, no date service, a service that throws) only ends the
-    // line early; the diagram itself never depends on it.
-    try {
-        g.setTextFont("helvetica");
-        g.setTextSize(fontsize);
-        const std::string path = fullPath();
-        if (path.empty()) {
-            return;
-        }
-        g.DrawString(path, 10, 20);
-        if (!m_services.longDate) {
-            return;
-        }
-        g.DrawString(m_services.longDate(), 10, 40);
-    } catch (const std::exception&) {
-        return;
-    }
-}
-
-std::string Daten2D::fullPath() const {
-    if (!data || !data->file) {
-        return {};
-    }
-    std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(*data->file, error);
-    return (error ? *data->file : full.lexically_normal()).string();
+    gemeinsames::printdatum(g, data.get(), m_services, fontsize);
 }
 
 void Daten2D::drawPoints(Graphics& g, std::int32_t face, const ternary::TriangleLayout& layout) {

@@ -81,8 +81,6 @@ public:
     static constexpr std::string_view creditLine = gemeinsames::creditLine;
 
 private:
-    // The data set's file as an absolute, normalised path; empty without a file.
-    std::string fullPath() const;
     void drawPoints(Graphics& g, std::int32_t face, const ternary::TriangleLayout& layout);
     void drawCornerLabels(Graphics& g, std::int32_t face, const ternary::TriangleLayout& layout);
     void drawPointsV(VectorRecorder& p, std::int32_t face, const ternary::TriangleLayout& layout);

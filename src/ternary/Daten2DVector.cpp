@@ -114,20 +114,7 @@ void Daten2D::DreieckV(VectorRecorder& p, double x0, double yb, double s) {
 }
 
 void Daten2D::printdatumV(VectorRecorder& p) {
-    try {
-        p.setTextSize(fontsize);
-        const std::string path = fullPath();
-        if (path.empty()) {
-            return;
-        }
-        p.DrawString(path, 10, 20);
-        if (!m_services.longDate) {
-            return;
-        }
-        p.DrawString(m_services.longDate(), 10, 40);
-    } catch (const std::exception&) {
-        return;
-    }
+    gemeinsames::printdatumV(p, data.get(), m_services, fontsize);
 }
 
 void Daten2D::drawPointsV(VectorRecorder& p, std::int32_t face,

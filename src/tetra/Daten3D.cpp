@@ -181,19 +181,10 @@ std::unique_ptr<Picture> Daten3D::makepicture(int width, int height,
     if (!data) {
         return nullptr;
     }
-    std::unique_ptr<Picture> picture;
-    if (previous && previous->Width() == width && previous->Height() == height) {
-        picture = std::move(previous);
-        picture->graphics().ClearRect(0, 0, width, height);
-    } else {
-        previous.reset(); // its memory may be needed for the new one
-        if (!m_services.pictures) {
-            return nullptr;
-        }
-        picture = m_services.pictures->NewPicture(width, height, 32);
-        if (!picture) {
-            return nullptr;
-        }
+    std::unique_ptr<Picture> picture =
+        reusedOrNewPicture(m_services.pictures, width, height, std::move(previous));
+    if (!picture) {
+        return nullptr;
     }
     draw(&picture->rgbSurface(), picture->graphics(), 1);
     return picture;
@@ -410,31 +401,8 @@ void Daten3D::drawlinie(RGBSurface* surface, Graphics& g, Linie& segment) {
     }
 }
 
-std::string Daten3D::filePathText() const {
-    if (!data || !data->file) {
-        return {};
-    }
-    std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(*data->file, error);
-    return (error ? *data->file : full.lexically_normal()).string();
-}
-
 void Daten3D::printdatum(Graphics& g) {
-    try {
-        const std::string date = m_services.longDate ? m_services.longDate() : std::string();
-        g.setTextFont("helvetica");
-        g.setTextSize(fontsize);
-        const std::string path = filePathText();
-        if (path.empty()) {
-            return;
-        }
-        g.DrawString(path, 10, 20);
-        if (!date.empty()) {
-            g.DrawString(date, 10, 40);
-        }
-    } catch (const std::exception&) {
-        // The file and date lines are a courtesy; a failure only ends them.
-    }
+    gemeinsames::printdatum(g, data.get(), m_services, fontsize);
 }
 
 } // namespace morvane

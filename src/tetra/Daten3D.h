@@ -149,7 +149,6 @@ private:
     void projectFace();
     void placeRows();
     std::array<Linie, 6> findHiddenEdges();
-    std::string filePathText() const;
 
     DiagramServices m_services;
     DepthSorter m_depthSorter;

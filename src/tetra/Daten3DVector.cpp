@@ -172,20 +172,7 @@ void Daten3D::drawliniev(VectorRecorder& p, Linie& segment) {
 }
 
 void Daten3D::printdatumV(VectorRecorder& p) {
-    try {
-        const std::string date = services().longDate ? services().longDate() : std::string();
-        p.setTextSize(fontsize);
-        const std::string path = filePathText();
-        if (path.empty()) {
-            return;
-        }
-        p.DrawString(path, 10, 20);
-        if (!date.empty()) {
-            p.DrawString(date, 10, 40);
-        }
-    } catch (const std::exception&) {
-        // As on the raster picture: a failure only ends the file and date lines.
-    }
+    gemeinsames::printdatumV(p, data.get(), services(), fontsize);
 }
 
 } // namespace morvane
