@@ -1,7 +1,6 @@
 #include "cli/RenderCommand.h"
 
 #include "cli/Command.h"
-#include "cli/RenderOptions.h"
 
 #include <ostream>
 
@@ -10,12 +9,22 @@ namespace morvane::cli {
 int renderCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     std::string error;
     const std::optional<RenderOptions> options = parseRenderOptions(args, error);
-    if (!options) {
+    const std::optional<OutputFormat> format =
+        options ? outputFormatFor(options->output, error) : std::nullopt;
+    if (!format) {
         err << "morvane render: " << error << '\n';
         return 2;
     }
-    return options->kind == RenderOptions::Kind::Tetrahedron ? renderTetrahedron(*options, out, err)
-                                                             : renderTriangle(*options, out, err);
+    const std::shared_ptr<Dataset> data = loadForRendering(options->input, error);
+    const bool tetrahedron = options->kind == RenderOptions::Kind::Tetrahedron;
+    if (!data || !(tetrahedron ? renderTetrahedron(*options, data, *format, error)
+                               : renderTriangle(*options, data, *format, error))) {
+        err << "morvane render: " << error << '\n';
+        return 1;
+    }
+    out << "wrote " << options->output << " (" << options->width << " x " << options->height
+        << " pixels, " << data->anzahl() << " rows)\n";
+    return 0;
 }
 
 } // namespace morvane::cli

@@ -1,3 +1,4 @@
+#include "CommandRun.h"
 #include "cli/Command.h"
 #include "cli/RenderSupport.h"
 #include "draw/Grafik.h"
@@ -13,19 +14,6 @@ namespace morvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::dispatch(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 std::string example() {
     return (test::examplesDir() / "gesteine.txt").string();
@@ -49,8 +37,9 @@ void drawExample(Daten3D& model, std::array<int, 3> angles, RecordingGraphics& g
 TEST(RenderTetrahedron, WritesThePictureOfTheModelAsPng) {
     test::TemporaryFolder folder;
     const fs::path png = folder / "gesteine.png";
-    const Outcome outcome = run({"render", example(), "--3d", "--angles", "55,45,90", "--no-lines",
-                                 "--no-labels", "-o", png.string()});
+    const test::Outcome outcome =
+        test::runMorvane({"render", example(), "--3d", "--angles", "55,45,90", "--no-lines",
+                          "--no-labels", "-o", png.string()});
     ASSERT_EQ(outcome.code, 0) << outcome.err;
     EXPECT_EQ(outcome.out, "wrote " + png.string() + " (637 x 486 pixels, 62 rows)\n");
     const QImage image(QString::fromStdString(png.string()));
@@ -86,8 +75,9 @@ TEST(RenderTetrahedron, WritesThePictureOfTheModelAsPng) {
 TEST(RenderTetrahedron, EdgesEndAtTheCornersOfTheModel) {
     test::TemporaryFolder folder;
     const fs::path png = folder / "edges.png";
-    const Outcome outcome = run({"render", example(), "--3d", "--angles", "73,345,34",
-                                 "--no-points", "--size", "500x400", "-o", png.string()});
+    const test::Outcome outcome =
+        test::runMorvane({"render", example(), "--3d", "--angles", "73,345,34", "--no-points",
+                          "--size", "500x400", "-o", png.string()});
     ASSERT_EQ(outcome.code, 0) << outcome.err;
     const QImage image(QString::fromStdString(png.string()));
     ASSERT_EQ(image.size(), QSize(500, 400));
@@ -105,7 +95,7 @@ TEST(RenderTetrahedron, EdgesEndAtTheCornersOfTheModel) {
 TEST(RenderTetrahedron, WritesTheVectorRecordingAsPictOrSvg) {
     test::TemporaryFolder folder;
     const fs::path pict = folder / "gesteine.PICT";
-    ASSERT_EQ(run({"render", example(), "--3d", "-o", pict.string()}).code, 0);
+    ASSERT_EQ(test::runMorvane({"render", example(), "--3d", "-o", pict.string()}).code, 0);
     const std::string bytes = test::readBytes(pict);
     ASSERT_GT(bytes.size(), 512u + 12u);
     EXPECT_EQ(bytes.substr(0, 512), std::string(512, '\0'));
@@ -113,7 +103,7 @@ TEST(RenderTetrahedron, WritesTheVectorRecordingAsPictOrSvg) {
     EXPECT_EQ(bytes.substr(514, 8), std::string("\0\0\0\0\x01\xe6\x02\x7d", 8));
 
     const fs::path svg = folder / "gesteine.svg";
-    ASSERT_EQ(run({"render", example(), "--3d", "-o", svg.string()}).code, 0);
+    ASSERT_EQ(test::runMorvane({"render", example(), "--3d", "-o", svg.string()}).code, 0);
     const std::string document = test::readBytes(svg);
     EXPECT_NE(document.find("<svg"), std::string::npos);
     // Labels are drawn a character at a time: MgO at corner D.
@@ -146,7 +136,7 @@ TEST(RenderTetrahedron, MistakesGiveOneClearErrorLine) {
          "55,45,90\n"},
     };
     for (const Case& c : cases) {
-        const Outcome outcome = run(c.args);
+        const test::Outcome outcome = test::runMorvane(c.args);
         EXPECT_EQ(outcome.code, c.code) << c.err;
         EXPECT_EQ(outcome.err, c.err);
         EXPECT_EQ(outcome.out, "");
@@ -154,7 +144,7 @@ TEST(RenderTetrahedron, MistakesGiveOneClearErrorLine) {
     EXPECT_FALSE(fs::exists(png));
 
     const std::string unwritable = (folder / "missing-folder" / "out.png").string();
-    const Outcome outcome = run({"render", example(), "--3d", "-o", unwritable});
+    const test::Outcome outcome = test::runMorvane({"render", example(), "--3d", "-o", unwritable});
     EXPECT_EQ(outcome.code, 1);
     EXPECT_EQ(outcome.err.rfind("morvane render: cannot write " + unwritable + ": ", 0), 0u)
         << outcome.err;

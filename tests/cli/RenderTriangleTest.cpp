@@ -1,3 +1,4 @@
+#include "CommandRun.h"
 #include "cli/Command.h"
 #include "cli/RenderSupport.h"
 #include "draw/Grafik.h"
@@ -14,19 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::dispatch(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
 std::string example() {
     return (test::examplesDir() / "gesteine.txt").string();
 }
@@ -42,7 +30,8 @@ QRgb rgbOf(Color colour) {
 TEST(RenderTriangle, WritesTheFaceAsPngWithThePointsWhereTheModelPutsThem) {
     test::TemporaryFolder folder;
     const fs::path png = folder / "bcd.png";
-    const Outcome outcome = run({"render", example(), "--2d", "--face", "1", "-o", png.string()});
+    const test::Outcome outcome =
+        test::runMorvane({"render", example(), "--2d", "--face", "1", "-o", png.string()});
     ASSERT_EQ(outcome.code, 0) << outcome.err;
     EXPECT_EQ(outcome.out, "wrote " + png.string() + " (625 x 449 pixels, 62 rows)\n");
     const QImage image(QString::fromStdString(png.string()));
@@ -81,10 +70,13 @@ TEST(RenderTriangle, SmoothOptionSmoothsTheLines) {
     test::TemporaryFolder folder;
     const fs::path plain = folder / "plain.png";
     const fs::path smooth = folder / "smooth.png";
-    ASSERT_EQ(run({"render", example(), "--2d", "--no-points", "-o", plain.string()}).code, 0);
     ASSERT_EQ(
-        run({"render", example(), "--2d", "--no-points", "--smooth", "-o", smooth.string()}).code,
+        test::runMorvane({"render", example(), "--2d", "--no-points", "-o", plain.string()}).code,
         0);
+    ASSERT_EQ(test::runMorvane(
+                  {"render", example(), "--2d", "--no-points", "--smooth", "-o", smooth.string()})
+                  .code,
+              0);
     const QImage plainImage(QString::fromStdString(plain.string()));
     const QImage smoothImage(QString::fromStdString(smooth.string()));
     EXPECT_EQ(plainImage.pixel(300, 352), qRgb(0, 0, 0));
@@ -96,9 +88,9 @@ TEST(RenderTriangle, SmoothOptionSmoothsTheLines) {
 TEST(RenderTriangle, SwitchesAndSizeReachTheModel) {
     test::TemporaryFolder folder;
     const fs::path png = folder / "bare.png";
-    const Outcome outcome =
-        run({"render", example(), "--2d", "--no-grid", "--no-border", "--no-labels", "--no-points",
-             "--size", "400x300", "-o", png.string()});
+    const test::Outcome outcome =
+        test::runMorvane({"render", example(), "--2d", "--no-grid", "--no-border", "--no-labels",
+                          "--no-points", "--size", "400x300", "-o", png.string()});
     ASSERT_EQ(outcome.code, 0) << outcome.err;
     QImage image(QString::fromStdString(png.string()));
     ASSERT_EQ(image.size(), QSize(400, 300));
@@ -114,7 +106,9 @@ TEST(RenderTriangle, SwitchesAndSizeReachTheModel) {
 TEST(RenderTriangle, WritesTheVectorRecordingAsPict) {
     test::TemporaryFolder folder;
     const fs::path pict = folder / "dreieck.pict";
-    ASSERT_EQ(run({"render", example(), "--2d", "--face", "3", "-o", pict.string()}).code, 0);
+    ASSERT_EQ(
+        test::runMorvane({"render", example(), "--2d", "--face", "3", "-o", pict.string()}).code,
+        0);
     const std::string bytes = test::readBytes(pict);
     ASSERT_GT(bytes.size(), 512u + 12u);
     EXPECT_EQ(bytes.substr(0, 512), std::string(512, '\0'));
@@ -122,14 +116,16 @@ TEST(RenderTriangle, WritesTheVectorRecordingAsPict) {
     EXPECT_EQ(bytes.substr(514, 8), std::string("\0\0\0\0\x01\xc1\x02\x71", 8));
     // Corner labels are whole strings in the vector recording.
     const fs::path svg = folder / "dreieck.svg";
-    ASSERT_EQ(run({"render", example(), "--2d", "--face", "3", "-o", svg.string()}).code, 0);
+    ASSERT_EQ(
+        test::runMorvane({"render", example(), "--2d", "--face", "3", "-o", svg.string()}).code, 0);
     EXPECT_NE(test::readBytes(svg).find(">MgO</text>"), std::string::npos);
 }
 
 TEST(RenderTriangle, MissingFileGivesOneErrorLine) {
     test::TemporaryFolder folder;
     const std::string png = (folder / "out.png").string();
-    const Outcome outcome = run({"render", "/nonexistent/daten.txt", "--2d", "-o", png});
+    const test::Outcome outcome =
+        test::runMorvane({"render", "/nonexistent/daten.txt", "--2d", "-o", png});
     EXPECT_EQ(outcome.code, 1);
     EXPECT_EQ(outcome.err,
               "morvane render: cannot read /nonexistent/daten.txt: No such file or directory\n");

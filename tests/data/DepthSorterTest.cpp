@@ -1,30 +1,14 @@
 #include "data/DepthSorter.h"
 
+#include "support/PlainExchangeSort.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
 
 namespace morvane {
-namespace {
-
-// The plain exchange sort by depth on (y, sample number) pairs: the reference order.
-std::vector<int> exchangeSorted(std::vector<std::pair<double, int>> rows) {
-    for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
-        for (std::size_t j = i + 1; j < rows.size(); ++j) {
-            if (rows[j].first < rows[i].first) {
-                std::swap(rows[i], rows[j]);
-            }
-        }
-    }
-    std::vector<int> order;
-    for (const auto& row : rows) {
-        order.push_back(row.second);
-    }
-    return order;
-}
-
-} // namespace
+namespace {} // namespace
 
 // The sorter on depths given directly: distinct depths (radix path), many ties, not-a-number,
 // signed zeros, infinities, sequences already in order with not-a-number in between, and
@@ -63,7 +47,7 @@ TEST(DepthSorter, SorterMatchesThePlainExchangeSortOnEveryKindOfDepth) {
         Dataset reference = data;
         reference.sorty();
         sorter.sortByDepth(data);
-        const std::vector<int> expected = exchangeSorted(keyed);
+        const std::vector<int> expected = test::exchangeSorted(keyed);
         std::vector<int> actual;
         for (std::int32_t i = 1; i <= data.anzahl(); ++i) {
             actual.push_back(data.row(i).anr);

@@ -1,5 +1,7 @@
 #include "data/ExchangeSortOrder.h"
 
+#include "support/PlainExchangeSort.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -8,20 +10,6 @@
 
 namespace morvane {
 namespace {
-
-// The classic exchange sort, run on indices: the reference the fast order must reproduce.
-std::vector<std::uint32_t> plainExchangeSort(const std::vector<double>& keys) {
-    std::vector<std::uint32_t> order(keys.size());
-    std::iota(order.begin(), order.end(), 0u);
-    for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
-        for (std::size_t j = i + 1; j < keys.size(); ++j) {
-            if (keys[order[j]] < keys[order[i]]) {
-                std::swap(order[i], order[j]);
-            }
-        }
-    }
-    return order;
-}
 
 std::string describe(const std::vector<double>& keys) {
     std::string text;
@@ -47,7 +35,7 @@ TEST(ExchangeSortOrder, MatchesThePlainProcedureOnEverySmallSequence) {
                 for (std::size_t i = 0; i < length; ++i) {
                     keys[i] = alphabet[digits[i]];
                 }
-                ASSERT_EQ(exchangeSortOrder(keys), plainExchangeSort(keys)) << describe(keys);
+                ASSERT_EQ(exchangeSortOrder(keys), test::plainExchangeSort(keys)) << describe(keys);
                 std::size_t k = 0;
                 while (k < length && ++digits[k] == alphabet.size()) {
                     digits[k++] = 0;
@@ -76,7 +64,7 @@ TEST(ExchangeSortOrder, MatchesThePlainProcedureOnRandomInputsWithTiesAndSpecial
                 key = std::uniform_int_distribution<int>(-distinct, distinct)(random) * 0.5;
             }
         }
-        ASSERT_EQ(exchangeSortOrder(keys), plainExchangeSort(keys)) << describe(keys);
+        ASSERT_EQ(exchangeSortOrder(keys), test::plainExchangeSort(keys)) << describe(keys);
     }
 }
 
@@ -88,7 +76,7 @@ TEST(ExchangeSortOrder, LargeGroupsOfTiesBetweenSmallerKeys) {
         for (double& key : keys) {
             key = std::uniform_int_distribution<int>(0, 2)(random);
         }
-        ASSERT_EQ(exchangeSortOrder(keys), plainExchangeSort(keys));
+        ASSERT_EQ(exchangeSortOrder(keys), test::plainExchangeSort(keys));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "data/DepthSorter.h"
 #include "draw/Grafik.h"
 #include "draw/RecordingGraphics.h"
+#include "support/PlainExchangeSort.h"
 #include "tetra/Daten3D.h"
 
 #include <array>
@@ -13,22 +14,6 @@
 
 namespace morvane {
 namespace {
-
-// The plain exchange sort by depth on (y, sample number) pairs: the reference order.
-std::vector<int> exchangeSorted(std::vector<std::pair<double, int>> rows) {
-    for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
-        for (std::size_t j = i + 1; j < rows.size(); ++j) {
-            if (rows[j].first < rows[i].first) {
-                std::swap(rows[i], rows[j]);
-            }
-        }
-    }
-    std::vector<int> order;
-    for (const auto& row : rows) {
-        order.push_back(row.second);
-    }
-    return order;
-}
 
 std::string colourCall(Color c) {
     return "ForeColor " + std::to_string(c.red()) + "," + std::to_string(c.green()) + "," +
@@ -95,7 +80,7 @@ TEST(DepthOrder, DiscsFollowThePlainExchangeSortAtThePresetAngles) {
             for (int anr : before) {
                 keyed.emplace_back(byNumber.at(anr)->y, anr);
             }
-            const std::vector<int> expectedOrder = exchangeSorted(keyed);
+            const std::vector<int> expectedOrder = test::exchangeSorted(keyed);
             std::vector<int> actualOrder;
             for (std::int32_t i = 1; i <= model.data->anzahl(); ++i) {
                 actualOrder.push_back(model.data->row(i).anr);
@@ -164,7 +149,7 @@ TEST(DepthOrder, DistinctDepthsOfManyRowsAtThePresetAngles) {
         for (std::int32_t i = 1; i <= data->anzahl(); ++i) {
             actual.push_back(data->row(i).anr);
         }
-        ASSERT_EQ(actual, exchangeSorted(keyed));
+        ASSERT_EQ(actual, test::exchangeSorted(keyed));
     }
 }
 
