@@ -17,7 +17,7 @@ std::size_t codePointCount(std::string_view utf8) {
     return count;
 }
 
-void RecordingGraphics::record(std::string_view name, std::initializer_list<int> values) {
+std::string recordedCall(std::string_view name, std::initializer_list<int> values) {
     std::string line(name);
     char separator = ' ';
     for (int value : values) {
@@ -25,7 +25,26 @@ void RecordingGraphics::record(std::string_view name, std::initializer_list<int>
         line += std::to_string(value);
         separator = ',';
     }
-    calls.push_back(std::move(line));
+    return line;
+}
+
+std::string recordedText(std::string_view name, std::string_view text) {
+    return std::string(name) + " \"" + std::string(text) + "\"";
+}
+
+std::vector<std::string> callsNamed(const std::vector<std::string>& calls, std::string_view name) {
+    std::vector<std::string> found;
+    for (const std::string& call : calls) {
+        if (call.compare(0, name.size(), name) == 0 &&
+            (call.size() == name.size() || call[name.size()] == ' ')) {
+            found.push_back(call);
+        }
+    }
+    return found;
+}
+
+void RecordingGraphics::record(std::string_view name, std::initializer_list<int> values) {
+    calls.push_back(recordedCall(name, values));
 }
 
 void RecordingGraphics::setForeColor(Color color) {
@@ -86,7 +105,7 @@ void RecordingGraphics::ClearRect(int x, int y, int w, int h) {
 }
 
 void RecordingGraphics::DrawString(std::string_view text, int x, int y) {
-    calls.push_back("DrawString \"" + std::string(text) + "\" " + std::to_string(x) + "," +
+    calls.push_back(recordedText("DrawString", text) + " " + std::to_string(x) + "," +
                     std::to_string(y));
 }
 
@@ -107,14 +126,7 @@ void RecordingGraphics::DrawCautionIcon(int x, int y) {
 }
 
 std::vector<std::string> RecordingGraphics::callsStartingWith(std::string_view word) const {
-    std::vector<std::string> found;
-    for (const std::string& call : calls) {
-        if (call.size() > word.size() && call.compare(0, word.size(), word) == 0 &&
-            call[word.size()] == ' ') {
-            found.push_back(call);
-        }
-    }
-    return found;
+    return callsNamed(calls, word);
 }
 
 MemorySurface::MemorySurface(int width, int height)

@@ -3,6 +3,7 @@
 #include "draw/Graphics.h"
 #include "draw/RGBSurface.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,13 @@ private:
     int m_height;
     std::vector<Color> m_pixels;
 };
+
+// One logged call: "FillOval 195,195,10,10" from the name and its whole-number arguments.
+std::string recordedCall(std::string_view name, std::initializer_list<int> values);
+// A logged text call: "DrawText \"20\"".
+std::string recordedText(std::string_view name, std::string_view text);
+// The calls of a log with the given name ("FillOval"), in order.
+std::vector<std::string> callsNamed(const std::vector<std::string>& calls, std::string_view name);
 
 // Number of code points of UTF-8 text.
 std::size_t codePointCount(std::string_view utf8);

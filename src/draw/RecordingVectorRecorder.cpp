@@ -5,14 +5,7 @@
 namespace morvane {
 
 void RecordingVectorRecorder::record(std::string_view name, std::initializer_list<int> values) {
-    std::string line(name);
-    char separator = ' ';
-    for (int value : values) {
-        line += separator;
-        line += std::to_string(value);
-        separator = ',';
-    }
-    calls.push_back(std::move(line));
+    calls.push_back(recordedCall(name, values));
 }
 
 void RecordingVectorRecorder::CreatePicture(int width, int height) {
@@ -50,7 +43,7 @@ void RecordingVectorRecorder::PaintOval(int x, int y, int w, int h) {
 }
 
 void RecordingVectorRecorder::DrawString(std::string_view text, int x, int y) {
-    calls.push_back("DrawString \"" + std::string(text) + "\" " + std::to_string(x) + "," +
+    calls.push_back(recordedText("DrawString", text) + " " + std::to_string(x) + "," +
                     std::to_string(y));
 }
 
@@ -59,7 +52,7 @@ void RecordingVectorRecorder::MoveTo(int h, int v) {
 }
 
 void RecordingVectorRecorder::DrawText(std::string_view text) {
-    calls.push_back("DrawText \"" + std::string(text) + "\"");
+    calls.push_back(recordedText("DrawText", text));
 }
 
 int RecordingVectorRecorder::StringWidth(std::string_view text) const {
@@ -72,14 +65,7 @@ int RecordingVectorRecorder::CopyPicture() {
 }
 
 std::vector<std::string> RecordingVectorRecorder::callsStartingWith(std::string_view word) const {
-    std::vector<std::string> found;
-    for (const std::string& call : calls) {
-        if (call.compare(0, word.size(), word) == 0 &&
-            (call.size() == word.size() || call[word.size()] == ' ')) {
-            found.push_back(call);
-        }
-    }
-    return found;
+    return callsNamed(calls, word);
 }
 
 } // namespace morvane
