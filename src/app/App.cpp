@@ -7,6 +7,10 @@
 #include "app/TextEditing.h"
 #include "base/FileTypes.h"
 #include "base/Mathe.h"
+#include "draw/qt/BundledFonts.h"
+#include "draw/qt/QtDiagramServices.h"
+#include "draw/qt/QtPictClipboard.h"
+#include "windows/Ausgabe3D.h"
 #include "windows/DataWindow.h"
 #include "windows/PathText.h"
 
@@ -34,8 +38,13 @@ App::App(QObject* parent) : QObject(parent) {
     // Step 1, the file types: nothing to register with the platform here; the dialogs take
     // their filters from FileTypes. Step 2, the menu bar, is m_menu.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    registerBundledFonts(); // pictures measure and draw text in the same face everywhere
     m_menu.setApplication(this);
     addMenuHandlers();
+    DataWindow::setGraphOpener(DataWindow::GraphKind::Tetrahedron3D,
+                               [this](std::shared_ptr<Dataset> data) {
+                                   Ausgabe3D::open(std::move(data), diagramServices());
+                               });
     QCoreApplication::instance()->installEventFilter(this);
     connect(&m_menu, &Menu::windowDestroyed, this, &App::endWithoutWindows, Qt::QueuedConnection);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &App::Event_Close);
@@ -43,6 +52,8 @@ App::App(QObject* parent) : QObject(parent) {
 }
 
 App::~App() {
+    DataWindow::setGraphOpener(DataWindow::GraphKind::Tetrahedron3D, {});
+    DataWindow::setGraphOpener(DataWindow::GraphKind::Triangle2D, {});
     QCoreApplication::instance()->removeEventFilter(this);
     disconnect(&m_menu, nullptr, this, nullptr);
     for (QMainWindow* window : m_menu.windows()) {
@@ -238,6 +249,11 @@ void App::savepref() {
 
 std::function<bool()> App::smoothing() const {
     return m_menu.checkMarkFlag("ViewLinienglatten");
+}
+
+DiagramServices App::diagramServices() const {
+    static const auto clipboard = std::make_shared<QtPictClipboard>();
+    return qtDiagramServices(smoothing(), clipboard);
 }
 
 bool App::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Menu.h"
+#include "draw/DiagramServices.h"
 #include "windows/MenuHandlers.h"
 
 #include <QObject>
@@ -70,6 +71,9 @@ public:
     // The check mark of "Linien glätten" for the diagrams (DiagramServices::smoothing); any
     // thread may call it, and it stays valid after the application is gone.
     std::function<bool()> smoothing() const;
+    // What the diagram models of the graph windows draw with: Qt pictures, smoothing(), the
+    // system's long date and vector recorders on the system clipboard.
+    DiagramServices diagramServices() const;
     const MenuTimer* menutimer() const { return m_menutimer.get(); }
     // True once the program has ended (Event_Close has run).
     bool hasEnded() const { return m_closed; }

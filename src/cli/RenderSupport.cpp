@@ -4,12 +4,10 @@
 #include "draw/MacPictZeptar.h"
 #include "draw/qt/BundledFonts.h"
 #include "draw/qt/PictureFile.h"
-#include "draw/qt/QtPicture.h"
+#include "draw/qt/QtDiagramServices.h"
 
 #include <QByteArray>
-#include <QDate>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QSaveFile>
 #include <QString>
 #include <algorithm>
@@ -73,19 +71,7 @@ GuiSession::~GuiSession() {
 }
 
 DiagramServices commandLineServices(bool smoothing) {
-    static const QtPictureFactory pictures;
-    DiagramServices services;
-    services.pictures = &pictures;
-    services.smoothing = [smoothing] {
-        return smoothing;
-    };
-    services.longDate = [] {
-        return QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat).toStdString();
-    };
-    services.newRecorder = [] {
-        return std::make_unique<MacPictZeptar>();
-    };
-    return services;
+    return qtDiagramServices([smoothing] { return smoothing; });
 }
 
 std::optional<OutputFormat> outputFormatFor(const std::filesystem::path& path, std::string& error) {

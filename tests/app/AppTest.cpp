@@ -7,6 +7,7 @@
 #include "support/ModalAnswers.h"
 #include "support/TestPaths.h"
 #include "support/WindowTestMain.h"
+#include "windows/Ausgabe3D.h"
 #include "windows/DataWindow.h"
 #include "windows/MenuHost.h"
 
@@ -267,14 +268,14 @@ private slots:
         start({text(copyOfExample())});
         DataWindow* window = dataWindows().front();
         QTRY_COMPARE(QApplication::activeWindow(), window);
-        for (const char* enabled :
-             {"FileClose", "FileSave", "FileOpen", "FilePageSetup", "ViewNormierteWertezeigen",
-              "ViewLinienglatten", "AppleAbout", "FileQuit", "HelpEmailanAuthorGeologie"}) {
+        for (const char* enabled : {"FileClose", "FileSave", "FileOpen", "FilePageSetup",
+                                    "ViewNormierteWertezeigen", "ViewLinienglatten", "AppleAbout",
+                                    "FileQuit", "HelpEmailanAuthorGeologie", "View3DGraph"}) {
             QVERIFY2(action(enabled).isEnabled(), enabled);
         }
         for (const char* disabled :
-             {"FileSave2", "FileNew", "FilePrint", "View3DGraph", "View2DGraph", "EditCopy",
-              "EditCopyimage", "ViewFilmen", "ViewFarbpalette", "ViewBildauferstenBildschirm"}) {
+             {"FileSave2", "FileNew", "FilePrint", "EditCopy", "EditCopyimage", "ViewFilmen",
+              "ViewFarbpalette", "ViewBildauferstenBildschirm"}) {
             QVERIFY2(!action(disabled).isEnabled(), disabled);
         }
         QCOMPARE(action("FileSave2").text(), QString("Save..."));
@@ -294,17 +295,51 @@ private slots:
         QCOMPARE(window->Liste()->model()->index(0, 5).data().toString(), QString("9"));
     }
 
-    void aGraphOpenerEnablesTheGraphItems() {
-        int opened = 0;
-        DataWindow::setGraphOpener(DataWindow::GraphKind::Tetrahedron3D,
-                                   [&](std::shared_ptr<Dataset>) { ++opened; });
+    void theGraphShortcutsOpenGraphWindowsOnTheSameData() {
         start({text(copyOfExample())});
-        QTRY_COMPARE(QApplication::activeWindow(), dataWindows().front());
-        QVERIFY(action("View3DGraph").isEnabled());
-        QVERIFY(!action("View2DGraph").isEnabled());
-        action("View3DGraph").trigger();
-        QCOMPARE(opened, 1);
-        DataWindow::setGraphOpener(DataWindow::GraphKind::Tetrahedron3D, {});
+        DataWindow* list = dataWindows().front();
+        QTRY_COMPARE(QApplication::activeWindow(), list);
+        QTest::keyClick(list->Liste(), Qt::Key_3, Qt::ControlModifier);
+        list->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), list);
+        QTest::keyClick(list->Liste(), Qt::Key_3, Qt::ControlModifier);
+        QList<Ausgabe3D*> graphs;
+        for (QMainWindow* window : m_app->menu().windows()) {
+            if (auto* graph = qobject_cast<Ausgabe3D*>(window)) {
+                graphs << graph;
+            }
+        }
+        QCOMPARE(graphs.size(), 2);
+        for (Ausgabe3D* graph : graphs) {
+            QVERIFY(graph->isVisible());
+            QCOMPARE(graph->windowTitle(), QString("Grafische Darstellung in 3D"));
+            QCOMPARE(graph->data()->data, list->data());
+            QVERIFY(graph->bild());
+        }
+
+        // In front, a graph window serves closing and its colour buttons; the picture output
+        // stays disabled.
+        Ausgabe3D* graph = graphs.back();
+        graph->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), graph);
+        QVERIFY(action("FileClose").isEnabled());
+        QVERIFY(action("ViewFarbpalette").isEnabled());
+        QVERIFY(action("ViewFarbpalette").isChecked());
+        QCOMPARE(action("FileSave2").text(), QString("Save graphic..."));
+        for (const char* disabled :
+             {"FileSave2", "FilePrint", "EditCopyimage", "EditCopyvectorimage", "ViewFilmen",
+              "ViewBildauferstenBildschirm", "ViewBildaufzweitenBildschirm", "View3DGraph",
+              "View2DGraph", "FileSave", "ViewNormierteWertezeigen"}) {
+            QVERIFY2(!action(disabled).isEnabled(), disabled);
+        }
+        QTest::keyClick(graph, Qt::Key_F, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(!graph->farbenvisible());
+        QVERIFY(!action("ViewFarbpalette").isChecked());
+        const QPointer<Ausgabe3D> closing(graph);
+        QTest::keyClick(graph, Qt::Key_W, Qt::ControlModifier);
+        deleteClosedWindows();
+        QVERIFY(!closing);
+        QVERIFY(list->isVisible());
     }
 
     void shortcutsReachTheWindowInFront() {

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -100,6 +101,18 @@ ModalAnswers::Answer ModalAnswers::acknowledgeMessage(QString* text) {
             *text = box->text() + "\n" + box->informativeText();
         }
         box->defaultButton() ? box->defaultButton()->click() : box->accept();
+    };
+}
+
+ModalAnswers::Answer ModalAnswers::chooseColour(const QColor& colour, QString* title) {
+    return [colour, title](QWidget& modal) {
+        auto* picker = qobject_cast<QColorDialog*>(&modal);
+        QVERIFY2(picker, "expected a colour picker");
+        if (title) {
+            *title = picker->windowTitle();
+        }
+        picker->setCurrentColor(colour);
+        picker->accept();
     };
 }
 

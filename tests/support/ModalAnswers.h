@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -37,6 +38,8 @@ public:
     static Answer cancel();
     // A QMessageBox: stores its text and informative text, then presses its default button.
     static Answer acknowledgeMessage(QString* text);
+    // A QColorDialog: stores its title in `title` if given, then confirms `colour`.
+    static Answer chooseColour(const QColor& colour, QString* title = nullptr);
 
 private:
     void poll();

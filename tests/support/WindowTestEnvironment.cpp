@@ -1,3 +1,4 @@
+#include "draw/qt/BundledFonts.h"
 #include "support/WindowTestMain.h"
 
 #include <QStandardPaths>
@@ -14,6 +15,10 @@ void prepareQtTestEnvironment() {
     qputenv("HOME", QFile::encodeName(home.path()));
     qunsetenv("XDG_CONFIG_HOME");
     QStandardPaths::setTestModeEnabled(true);
+}
+
+void registerTestFonts() {
+    registerBundledFonts();
 }
 
 } // namespace morvane::test

@@ -10,6 +10,9 @@ namespace morvane::test {
 // configuration folder is <fresh home>/.qttest/config and parallel test runs never share it.
 void prepareQtTestEnvironment();
 
+// Registers the bundled faces once the QApplication exists, as the program does at start.
+void registerTestFonts();
+
 } // namespace morvane::test
 
 // main() of a QtTest executable with one test class.
@@ -17,6 +20,7 @@ void prepareQtTestEnvironment();
     int main(int argc, char** argv) {                                                              \
         morvane::test::prepareQtTestEnvironment();                                                 \
         QApplication application(argc, argv);                                                      \
+        morvane::test::registerTestFonts();                                                        \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -1,6 +1,7 @@
 #include "windows/DataWindow.h"
 
 #include "support/ModalAnswers.h"
+#include "support/RecordingMenuItems.h"
 #include "support/TestPaths.h"
 #include "support/WindowTestMain.h"
 #include "windows/FileDrops.h"
@@ -13,33 +14,14 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QUrl>
-#include <map>
-#include <set>
 
 namespace morvane {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Records what an enabling rule did.
-class RecordingMenuItems : public MenuItems {
-public:
-    void enable(std::string_view item) override { enabled.emplace(item); }
-    void setChecked(std::string_view item, bool on) override { checked[std::string(item)] = on; }
-    void setCaption(std::string_view item, const QString& caption) override {
-        captions[std::string(item)] = caption;
-    }
-
-    std::set<std::string, std::less<>> enabled;
-    std::map<std::string, bool> checked;
-    std::map<std::string, QString> captions;
-};
-
-RecordingMenuItems evaluate(DataWindow& window) {
-    RecordingMenuItems items;
-    window.enableMenuItems(items);
-    return items;
-}
+using test::evaluate;
+using test::RecordingMenuItems;
 
 QStringList headings(const DataWindow& window) {
     QStringList result;
