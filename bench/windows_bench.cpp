@@ -1,12 +1,23 @@
-// Opening and scrolling a measurement file of a million rows in the data window, on the
-// offscreen platform: the time from the file name to a shown and painted window, and the time
-// of one scroll step with its repaint.
+// On the offscreen platform:
+// - opening and scrolling a measurement file of a million rows in the data window: the time from
+//   the file name to a shown and painted window, and the time of one scroll step with its
+//   repaint;
+// - the graph windows at 100,000 rows: one step of a dragged angle slider (render and repaint of
+//   the canvas), the name of the point under the moving mouse (hit test), one render of the
+//   triangle as on every activation.
 
 #include "app/App.h"
+#include "draw/qt/BundledFonts.h"
+#include "draw/qt/QtDiagramServices.h"
+#include "windows/Ausgabe2D.h"
+#include "windows/Ausgabe3D.h"
 #include "windows/DataWindow.h"
+#include "windows/GraphCanvas.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTableView>
 #include <QWindow>
 #include <benchmark/benchmark.h>
@@ -93,6 +104,73 @@ void ScrollMillionRows(benchmark::State& state) {
 }
 BENCHMARK(ScrollMillionRows)->Unit(benchmark::kMillisecond);
 
+// Random compositions with colours 0 to 15, as a loaded file would give them.
+std::shared_ptr<morvane::Dataset> randomRows(std::int64_t count) {
+    auto data = std::make_shared<morvane::Dataset>();
+    data->reihen.reserve(static_cast<std::size_t>(count) + 1);
+    std::mt19937_64 random(42);
+    std::uniform_real_distribution<double> value(0.0, 100.0);
+    std::uniform_int_distribution<int> colour(0, 15);
+    for (std::int64_t i = 1; i <= count; ++i) {
+        morvane::datarow row;
+        row.anr = static_cast<std::int32_t>(i);
+        row.a = value(random);
+        row.b = value(random);
+        row.c = value(random);
+        row.d = value(random);
+        row.farbe = colour(random);
+        data->addrow(row);
+    }
+    return data;
+}
+
+// A dragged angle slider moves by one degree: the window renders the tetrahedron (637 x 486;
+// second argument: no face projection, or the projection on face ABC) and the canvas repaints.
+void DragAngleSlider3D(benchmark::State& state) {
+    auto* window =
+        morvane::Ausgabe3D::open(randomRows(state.range(0)), morvane::qtDiagramServices({}));
+    window->findChild<QComboBox*>("PopupProjektion")
+        ->setCurrentIndex(static_cast<int>(state.range(1)));
+    waitUntilExposed(*window);
+    auto* slider = window->findChild<QSlider*>("Slider1");
+    int angle = 0;
+    for (auto _ : state) {
+        angle = (angle + 1) % 360;
+        slider->setValue(angle);
+        window->ausgabe()->repaint();
+    }
+    delete window;
+}
+BENCHMARK(DragAngleSlider3D)->Args({100'000, 0})->Args({100'000, 1})->Unit(benchmark::kMillisecond);
+
+// The mouse moves over the canvas: the point under it is looked up and named.
+void MouseOverCanvas3D(benchmark::State& state) {
+    auto* window =
+        morvane::Ausgabe3D::open(randomRows(state.range(0)), morvane::qtDiagramServices({}));
+    waitUntilExposed(*window);
+    std::mt19937 random(3);
+    std::uniform_int_distribution<int> x(0, 636);
+    std::uniform_int_distribution<int> y(0, 485);
+    for (auto _ : state) {
+        window->ausgabe_MouseMove(x(random), y(random));
+    }
+    delete window;
+}
+BENCHMARK(MouseOverCanvas3D)->Arg(100'000)->Unit(benchmark::kMicrosecond);
+
+// The triangle window renders (625 x 449) and repaints, as whenever it comes to the front.
+void RenderTriangle2D(benchmark::State& state) {
+    auto* window =
+        morvane::Ausgabe2D::open(randomRows(state.range(0)), morvane::qtDiagramServices({}));
+    waitUntilExposed(*window);
+    for (auto _ : state) {
+        window->update();
+        window->ausgabe()->repaint();
+    }
+    delete window;
+}
+BENCHMARK(RenderTriangle2D)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -100,6 +178,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+    morvane::registerBundledFonts();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

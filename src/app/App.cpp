@@ -10,6 +10,7 @@
 #include "draw/qt/BundledFonts.h"
 #include "draw/qt/QtDiagramServices.h"
 #include "draw/qt/QtPictClipboard.h"
+#include "windows/Ausgabe2D.h"
 #include "windows/Ausgabe3D.h"
 #include "windows/DataWindow.h"
 #include "windows/PathText.h"
@@ -44,6 +45,10 @@ App::App(QObject* parent) : QObject(parent) {
     DataWindow::setGraphOpener(DataWindow::GraphKind::Tetrahedron3D,
                                [this](std::shared_ptr<Dataset> data) {
                                    Ausgabe3D::open(std::move(data), diagramServices());
+                               });
+    DataWindow::setGraphOpener(DataWindow::GraphKind::Triangle2D,
+                               [this](std::shared_ptr<Dataset> data) {
+                                   Ausgabe2D::open(std::move(data), diagramServices());
                                });
     QCoreApplication::instance()->installEventFilter(this);
     connect(&m_menu, &Menu::windowDestroyed, this, &App::endWithoutWindows, Qt::QueuedConnection);

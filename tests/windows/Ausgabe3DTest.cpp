@@ -26,6 +26,8 @@
 namespace morvane {
 namespace {
 
+using test::control;
+
 const QString degreeSign = QString::fromUtf8("°");
 constexpr Color marginGrey = RGB(240, 240, 240);
 // At all angles 0 on the 637 x 486 canvas: CenterX 318.5, CenterY 243, ScaleFactor 121.5.
@@ -56,14 +58,6 @@ private:
         return *window;
     }
 
-    template <typename Control>
-    static Control& control(const QWidget& window, const char* name) {
-        auto* found = window.findChild<Control*>(name);
-        if (!found) {
-            qFatal("no control %s", name);
-        }
-        return *found;
-    }
     static QSlider& slider(const QWidget& window, int axis) {
         return control<QSlider>(window, QString("Slider%1").arg(axis).toUtf8().constData());
     }
@@ -470,27 +464,27 @@ private slots:
     void theHitTestFollowsThePictureShownWhateverElseWasDrawn() {
         auto data = test::loadRows(*m_folder, "rows.txt", test::threeRows);
         Ausgabe3D& front = open(data);
-        QCOMPARE(front.Punktobject(centre.x(), centre.y())->anr, 10);
+        QCOMPARE(test::hitAnr(front, centre.x(), centre.y()), 10);
         // Another window on the same rows, turned half round and zoomed: it re-sorts the rows
         // by its own depth (row 11 is in front there) and rewrites their positions.
         Ausgabe3D& other = open(data);
         control<QSlider>(other, "FaktorSlider").setValue(300);
         slider(other, 1).setValue(180);
         QCOMPARE(data->row(data->anzahl()).anr, 11);
-        QCOMPARE(front.Punktobject(centre.x(), centre.y())->anr, 10);
-        QCOMPARE(front.Punktobject(cornerA.x(), cornerA.y())->anr, 12);
+        QCOMPARE(test::hitAnr(front, centre.x(), centre.y()), 10);
+        QCOMPARE(test::hitAnr(front, cornerA.x(), cornerA.y()), 12);
         // The model drawn again at another size (as for a print-out) leaves the canvas's
         // picture, and so its hit test, as it was.
         QVERIFY(front.data()->makepicture(200, 100, nullptr));
         QCOMPARE(front.data()->CenterX, 100.0);
-        QCOMPARE(front.Punktobject(centre.x(), centre.y())->anr, 10);
+        QCOMPARE(test::hitAnr(front, centre.x(), centre.y()), 10);
         QCOMPARE(front.Punktobject(100, 50), nullptr);
         // Scrolled, the canvas position is a position in the picture plus the scroll values.
         control<QSlider>(front, "FaktorSlider").setValue(200);
         scrollBar(front, "ScrollBarX").setValue(300);
         scrollBar(front, "ScrollBarY").setValue(200);
         // At 200 %: CenterX 637, CenterY 486, so the centre lies at 337, 286 of the canvas.
-        QCOMPARE(front.Punktobject(337, 286)->anr, 10);
+        QCOMPARE(test::hitAnr(front, 337, 286), 10);
         QCOMPARE(front.Punktobject(centre.x(), centre.y()), nullptr);
     }
 

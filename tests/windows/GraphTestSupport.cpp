@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 #include <stdexcept>
+#include <utility>
 
 namespace morvane::test {
 
@@ -53,6 +54,10 @@ const datarow* rowNumbered(const Dataset& data, int anr) {
         }
     }
     return nullptr;
+}
+
+datarow* rowNumbered(Dataset& data, int anr) {
+    return const_cast<datarow*>(rowNumbered(std::as_const(data), anr));
 }
 
 } // namespace morvane::test

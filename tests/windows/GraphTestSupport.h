@@ -8,10 +8,9 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <QWidget>
 #include <memory>
 #include <string>
-
-class QWidget;
 
 namespace morvane::test {
 
@@ -38,7 +37,25 @@ Color pixel(const QImage& image, int x, int y);
 // A mouse movement without buttons to `at` (widget pixels).
 void moveMouse(QWidget& widget, QPoint at);
 
+// The control of that object name in the window; fails the test run when there is none.
+template <typename Control>
+Control& control(const QWidget& window, const char* name) {
+    auto* found = window.findChild<Control*>(name);
+    if (!found) {
+        qFatal("no control %s", name);
+    }
+    return *found;
+}
+
+// The sample number of the row that window.Punktobject(x, y) finds; -1 when it finds none.
+template <typename Window>
+int hitAnr(Window& window, int x, int y) {
+    const datarow* row = window.Punktobject(x, y);
+    return row ? row->anr : -1;
+}
+
 // The first row with sample number `anr`, or none.
+datarow* rowNumbered(Dataset& data, int anr);
 const datarow* rowNumbered(const Dataset& data, int anr);
 
 } // namespace morvane::test
