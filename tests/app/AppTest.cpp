@@ -7,6 +7,7 @@
 #include "support/ModalAnswers.h"
 #include "support/TestPaths.h"
 #include "support/WindowTestMain.h"
+#include "windows/Ausgabe2D.h"
 #include "windows/Ausgabe3D.h"
 #include "windows/DataWindow.h"
 #include "windows/MenuHost.h"
@@ -303,13 +304,23 @@ private slots:
         list->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), list);
         QTest::keyClick(list->Liste(), Qt::Key_3, Qt::ControlModifier);
+        list->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), list);
+        QTest::keyClick(list->Liste(), Qt::Key_2, Qt::ControlModifier);
         QList<Ausgabe3D*> graphs;
+        QList<Ausgabe2D*> triangles;
         for (QMainWindow* window : m_app->menu().windows()) {
             if (auto* graph = qobject_cast<Ausgabe3D*>(window)) {
                 graphs << graph;
+            } else if (auto* triangle = qobject_cast<Ausgabe2D*>(window)) {
+                triangles << triangle;
             }
         }
         QCOMPARE(graphs.size(), 2);
+        QCOMPARE(triangles.size(), 1);
+        QVERIFY(triangles.front()->isVisible());
+        QCOMPARE(triangles.front()->windowTitle(), QString("Grafische Darstellung in 2D"));
+        QCOMPARE(triangles.front()->data()->data, list->data());
         for (Ausgabe3D* graph : graphs) {
             QVERIFY(graph->isVisible());
             QCOMPARE(graph->windowTitle(), QString("Grafische Darstellung in 3D"));

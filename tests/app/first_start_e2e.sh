@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A new user starts Morvane with a file on a virtual display: Return closes the about screen,
-# the data window titled with the file's name appears, Ctrl+Q quits, and the preferences file
-# exists afterwards. Usage: first_start_e2e.sh MORVANE SOURCE_DIR. Exit 77: skipped.
+# the data window titled with the file's name appears, Ctrl+3 and Ctrl+2 there open the 3D and
+# the 2D graph window, Ctrl+Q quits, and the preferences file exists afterwards. Usage: first_start_e2e.sh MORVANE SOURCE_DIR. Exit 77: skipped.
 set -euo pipefail
 morvane="$1"
 source_dir="$2"
@@ -41,6 +41,14 @@ if xdotool search --onlyvisible --class morvane | grep -qx "$about"; then
     fail "the about screen is still shown"
 fi
 morvane_focus "$window"
+xdotool key ctrl+3
+morvane_wait_window --name '^Grafische Darstellung in 3D$' >/dev/null ||
+    fail "Ctrl+3 in the data window opened no window titled \"Grafische Darstellung in 3D\""
+morvane_focus "$window"
+xdotool key ctrl+2
+morvane_wait_window --name '^Grafische Darstellung in 2D$' >/dev/null ||
+    fail "Ctrl+2 in the data window opened no window titled \"Grafische Darstellung in 2D\""
+morvane_focus "$window"
 xdotool key ctrl+q
 
 status=0
@@ -51,4 +59,4 @@ prefs="$XDG_CONFIG_HOME/Morvane Prefs"
 size="$(stat -c %s "$prefs")"
 [ "$size" -ge 5 ] || fail "the preferences file has only $size bytes"
 rm -rf "$user"
-echo "PASS: about screen, data window, Ctrl+Q, preferences file of $size bytes"
+echo "PASS: about screen, data window, 3D and 2D graph windows, Ctrl+Q, preferences file of $size bytes"
