@@ -5,7 +5,6 @@
 #include "support/RecordingMenuItems.h"
 #include "support/WindowTestMain.h"
 #include "windows/Ausgabe3D.h"
-#include "windows/DataWindow.h"
 #include "windows/Farbbutton.h"
 #include "windows/GraphCanvas.h"
 #include "windows/SystemBeep.h"
@@ -309,23 +308,6 @@ private slots:
         QTRY_COMPARE(window.content()->width(), 1000);
         QCOMPARE(window.Farben(1)->geometry(), QRect(88, 0, 88, 20));
         QCOMPARE(window.ausgabe()->width(), 835);
-    }
-
-    void theDataWindowOpensTheTriangle() {
-        test::writeBytes(*m_folder / "rows.txt", test::threeRows);
-        QPointer<DataWindow> list = new DataWindow();
-        m_windows << list.data();
-        QVERIFY(list->loadfile(*m_folder / "rows.txt"));
-        DataWindow::setGraphOpener(
-            DataWindow::GraphKind::Triangle2D, [this](std::shared_ptr<Dataset> data) {
-                m_windows << Ausgabe2D::open(std::move(data), test::countingServices());
-            });
-        QVERIFY(list->runMenuHandler("View2DGraph"));
-        DataWindow::setGraphOpener(DataWindow::GraphKind::Triangle2D, {});
-        auto* graph = qobject_cast<Ausgabe2D*>(m_windows.back().data());
-        QVERIFY(graph && graph->isVisible());
-        QCOMPARE(graph->data()->data, list->data());
-        QVERIFY(graph->bild());
     }
 };
 

@@ -7,10 +7,8 @@
 #include "support/RecordingMenuItems.h"
 #include "support/WindowTestMain.h"
 #include "windows/ColorChooser.h"
-#include "windows/DataWindow.h"
 #include "windows/Farbbutton.h"
 #include "windows/GraphCanvas.h"
-#include "windows/SaveQuestionDialog.h"
 #include "windows/SystemBeep.h"
 #include "windows/UpDownArrows.h"
 
@@ -20,7 +18,6 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSlider>
-#include <QTableView>
 #include <QToolButton>
 
 namespace morvane {
@@ -95,7 +92,6 @@ private slots:
         }
         m_windows.clear();
         SystemBeep::setListener({});
-        DataWindow::setGraphOpener(DataWindow::GraphKind::Tetrahedron3D, {});
         m_folder.reset();
     }
 
@@ -588,51 +584,6 @@ private slots:
         }
         QVERIFY(dark > 50);
         QCOMPARE(test::pixel(canvas, 300, 300), RGB(255, 255, 255));
-    }
-
-    void theDataWindowOpensWindowsOnItsSetAndSeesTheNewColour() {
-        test::ModalAnswers answers;
-        test::writeBytes(*m_folder / "rows.txt", test::threeRows);
-        QPointer<DataWindow> list = new DataWindow();
-        m_windows << list.data();
-        QVERIFY(list->loadfile(*m_folder / "rows.txt"));
-        list->show();
-        DataWindow::setGraphOpener(
-            DataWindow::GraphKind::Tetrahedron3D, [this](std::shared_ptr<Dataset> data) {
-                m_windows << Ausgabe3D::open(std::move(data), test::countingServices(&m_drawings));
-            });
-        QVERIFY(list->runMenuHandler("View3DGraph"));
-        QVERIFY(list->runMenuHandler("View3DGraph"));
-        QCOMPARE(m_windows.size(), 3);
-        auto* graph = qobject_cast<Ausgabe3D*>(m_windows.back().data());
-        QVERIFY(graph && graph->isVisible());
-        QCOMPARE(graph->data()->data, list->data());
-        QCOMPARE(qobject_cast<Ausgabe3D*>(m_windows[1].data())->data()->data, list->data());
-        QVERIFY(QTest::qWaitForWindowExposed(graph));
-
-        QTest::mouseClick(graph->Farben(9), Qt::LeftButton);
-        click(*graph, cornerA);
-        list->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(list));
-        const QAbstractItemModel& rows = *list->Liste()->model();
-        bool shown = false;
-        for (int row = 0; row < rows.rowCount(); ++row) {
-            if (rows.index(row, 0).data().toString() == "12") {
-                QCOMPARE(rows.index(row, 5).data().toString(), QString("9"));
-                shown = true;
-            }
-        }
-        QVERIFY(shown);
-        QCOMPARE(list->data()->changed, 1);
-        answers.expect([](QWidget& modal) {
-            QVERIFY(qobject_cast<SaveQuestionDialog*>(&modal));
-            test::ModalAnswers::clickButton("DontButton")(modal);
-        });
-        list->close();
-        QCOMPARE(answers.pending(), 0);
-        QTRY_VERIFY(!list);
-        // The graph windows keep the set alive.
-        QCOMPARE(graph->data()->data->anzahl(), 3);
     }
 };
 
