@@ -15,7 +15,9 @@ bool renderTetrahedron(const RenderOptions& options, std::shared_ptr<Dataset> da
     model.showdata = options.points;
     model.showline = options.lines;
     model.showtext = options.labels;
-    const auto drawVector = [&model](VectorRecorder& p) { model.drawV(p, 1); };
+    const auto drawVector = [&model](VectorRecorder& p) {
+        model.drawV(p, 1);
+    };
     return writeDiagram(model, drawVector, options.output, format, options.width, options.height,
                         error);
 }
