@@ -18,6 +18,14 @@ char lower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// Letters, digits and the bytes of non-ASCII characters continue a word.
+bool continuesWord(char c) {
+    return isDigit(c) || (lower(c) >= 'a' && lower(c) <= 'z') ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+// True when the text starts with the word, in any case, and the word ends there: "inf" and "inf;"
+// start with "inf", "info" does not.
 bool startsWithWord(std::string_view text, std::string_view word) {
     if (text.size() < word.size()) {
         return false;
@@ -27,7 +35,7 @@ bool startsWithWord(std::string_view text, std::string_view word) {
             return false;
         }
     }
-    return true;
+    return text.size() == word.size() || !continuesWord(text[word.size()]);
 }
 
 // Exact powers of ten that a double represents.
@@ -169,7 +177,7 @@ double parseValue(std::string_view text) {
         negative = rest[0] == '-';
         rest.remove_prefix(1);
     }
-    if (startsWithWord(rest, "inf")) {
+    if (startsWithWord(rest, "inf") || startsWithWord(rest, "infinity")) {
         const double infinity = std::numeric_limits<double>::infinity();
         return negative ? -infinity : infinity;
     }

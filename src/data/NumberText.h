@@ -10,9 +10,10 @@ namespace morvane::NumberText {
 
 // Value conversion of sample numbers and components. Reads the longest number at the start of
 // the text (after blanks): optional sign, digits with a decimal comma or a decimal point, an
-// optional exponent ("1,5e3"), or the words inf/infinity/nan. Trailing text is ignored, as with
-// a classic Val(). A text that is no number yields 0. Correctly rounded; a magnitude beyond the
-// double range yields an infinity of its sign, one below it zero.
+// optional exponent ("1,5e3"), or the words inf/infinity/nan in any case (whole words: "info"
+// is no number). Trailing text is ignored, as with a classic Val(). A text that is no number
+// yields 0. Correctly rounded; a magnitude beyond the double range yields an infinity of its
+// sign, one below it zero.
 double parseValue(std::string_view text);
 
 // Plain conversion of the colour index: as parseValue, but only the decimal point counts as a

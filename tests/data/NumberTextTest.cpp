@@ -46,7 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"-1e400", -std::numeric_limits<double>::infinity(),
                   -std::numeric_limits<double>::infinity()},
         ParseCase{"1e-400", 0, 0}, ParseCase{"inf", std::numeric_limits<double>::infinity(), 0},
-        ParseCase{"-Infinity", -std::numeric_limits<double>::infinity(), 0}),
+        ParseCase{"-Infinity", -std::numeric_limits<double>::infinity(), 0},
+        ParseCase{"INF;", std::numeric_limits<double>::infinity(), 0},
+        // Words that merely begin like the number words are no numbers.
+        ParseCase{"Info", 0, 0}, ParseCase{"infinite", 0, 0}, ParseCase{"nanogram", 0, 0},
+        ParseCase{"nan2", 0, 0}),
     [](const auto& testInfo) { return "Case" + std::to_string(testInfo.index); });
 
 TEST(NumberText, NanWordReadsAsNaN) {
