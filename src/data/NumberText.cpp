@@ -267,8 +267,13 @@ std::string formatFixed(double value, int decimals) {
     if (!std::isfinite(value)) {
         return std::string(notDefinedMarker);
     }
-    if (decimals == 0) {
-        value = std::round(value);
+    // printf rounds a value exactly halfway between two results to the even digit; the list
+    // rounds such ties away from zero in every column (0,125 -> 0,13; 12,25 -> 12,3; 2,5 -> 3).
+    // A double is such a tie exactly when value * 2^(decimals + 1) is an odd whole number; below
+    // 2^40 one step to the next double moves it off the tie and nowhere near another one.
+    const double scaled = std::ldexp(value, decimals + 1);
+    if (std::abs(value) < 0x1p40 && scaled == std::trunc(scaled) && std::fmod(scaled, 2) != 0) {
+        value = std::nextafter(value, std::copysign(INFINITY, value));
     }
     std::array<char, 400> buffer{};
     std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);

@@ -34,9 +34,9 @@ std::string formatValue(double value);
 inline constexpr std::size_t maxFormattedValueLength = 32;
 char* formatValue(double value, char* out);
 
-// Fixed decimals with a decimal comma ("0.00" pattern: decimals = 2). Whole numbers (decimals =
-// 0) round half away from zero. A result that is zero in every shown digit carries no minus
-// sign. Non-finite values give notDefinedMarker.
+// Fixed decimals (0 to 3) with a decimal comma ("0.00" pattern: decimals = 2), rounded to the
+// nearest, a value exactly halfway away from zero. A result that is zero in every shown digit
+// carries no minus sign. Non-finite values give notDefinedMarker.
 std::string formatFixed(double value, int decimals);
 
 // What the data list and `morvane list` show for a value that is not a finite number (the

@@ -147,6 +147,15 @@ TEST(NumberText, FixedFormatsForTheList) {
     EXPECT_EQ(formatFixed(100.5, 0), "101");
     EXPECT_EQ(formatFixed(-0.001, 2), "0,00");
     EXPECT_EQ(formatFixed(-12.345, 1), "-12,3");
+    // Values exactly halfway round away from zero in every column, not to the even digit.
+    EXPECT_EQ(formatFixed(0.125, 2), "0,13");
+    EXPECT_EQ(formatFixed(-0.375, 2), "-0,38");
+    EXPECT_EQ(formatFixed(12.25, 1), "12,3");
+    EXPECT_EQ(formatFixed(2.5, 0), "3");
+    EXPECT_EQ(formatFixed(-2.5, 0), "-3");
+    // 1,005 and 0,15 are no ties as doubles (1.00499..., 0.1499...): they round down.
+    EXPECT_EQ(formatFixed(1.005, 2), "1,00");
+    EXPECT_EQ(formatFixed(0.15, 1), "0,1");
     EXPECT_EQ(formatFixed(std::nan(""), 1), "n.d.");
     EXPECT_EQ(formatFixed(-std::numeric_limits<double>::infinity(), 0), "n.d.");
 }
