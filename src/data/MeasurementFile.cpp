@@ -170,6 +170,13 @@ std::string serialise(const Dataset& data) {
 
 SaveResult save(Dataset& data, const std::filesystem::path& path) {
     const std::filesystem::path target = resolvedTarget(path);
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    // Renaming over a file needs no right to write it: refuse a write-protected file as writing
+    // into it would.
+    if (replacing && ::access(target.c_str(), W_OK) != 0) {
+        return {false, systemReason(errno)};
+    }
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
     std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
@@ -177,9 +184,7 @@ SaveResult save(Dataset& data, const std::filesystem::path& path) {
     if (fd.get() < 0) {
         return {false, systemReason(errno)};
     }
-    struct stat old {};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    ::fchmod(fd.get(), mode);
+    ::fchmod(fd.get(), replacing ? (old.st_mode & 07777) : 0644);
 
     const bool written =
         writeLines(data, [&](std::string_view block) { return writeAll(fd.get(), block); });

@@ -3,9 +3,11 @@
 
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace morvane {
@@ -39,6 +41,22 @@ std::vector<fs::path> exampleAndFixtureFiles() {
         }
     }
     return files;
+}
+
+// Runs `check` with the rights of an ordinary user and returns its answer. Root may write any
+// file, so a test run as root asks a child process that has given up root (for the user nobody).
+bool asOrdinaryUser(const std::function<bool()>& check) {
+    if (::geteuid() != 0) {
+        return check();
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool ordinary = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        ::_exit(ordinary && check() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
 }
 
 } // namespace
@@ -151,6 +169,25 @@ TEST(MeasurementWriter, SaveIntoAMissingFolderFailsWithAReason) {
     EXPECT_FALSE(result);
     EXPECT_EQ(result.error, "No such file or directory");
     EXPECT_EQ(data->changed, 1);
+}
+
+TEST(MeasurementWriter, AWriteProtectedFileIsNotReplaced) {
+    test::TemporaryFolder folder;
+    fs::permissions(folder.path(), fs::perms::all); // the folder itself is open to everyone
+    const fs::path target = folder / "geschuetzt.txt";
+    test::writeBytes(target, "old\n");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+    const bool refused = asOrdinaryUser([&] {
+        auto data = MeasurementFile::parse("h\n1\t1\t1\t1\t1\t1\n");
+        data->changed = 2;
+        const auto result = MeasurementFile::save(*data, target);
+        return !result && result.error == "Permission denied" && data->changed == 2 &&
+               !data->file.has_value();
+    });
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(test::readBytes(target), "old\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
 TEST(MeasurementWriter, SaveKeepsPermissionsAndFollowsSymbolicLinks) {
