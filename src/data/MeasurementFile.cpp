@@ -79,6 +79,15 @@ std::filesystem::path resolvedTarget(const std::filesystem::path& path) {
     return path;
 }
 
+// The permissions of a new file: read and write for all, less the umask (mkstemp gives 0600).
+// The umask can only be read by setting it; it is 077 for that moment, so that a file another
+// thread creates meanwhile comes out private rather than open.
+mode_t newFileMode() {
+    const mode_t mask = ::umask(077);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 void appendInteger(std::string& out, std::int32_t value) {
     char digits[16];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
@@ -184,7 +193,7 @@ SaveResult save(Dataset& data, const std::filesystem::path& path) {
     if (fd.get() < 0) {
         return {false, systemReason(errno)};
     }
-    ::fchmod(fd.get(), replacing ? (old.st_mode & 07777) : 0644);
+    ::fchmod(fd.get(), replacing ? (old.st_mode & 07777) : newFileMode());
 
     const bool written =
         writeLines(data, [&](std::string_view block) { return writeAll(fd.get(), block); });

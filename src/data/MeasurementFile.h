@@ -38,8 +38,10 @@ std::shared_ptr<Dataset> parse(std::string_view bytes);
 std::string serialise(const Dataset& data);
 
 // Writes the set to a temporary file beside the target, flushes it to disk and renames it over
-// the target, so the old file survives any failure. On success sets `changed` to 0 and `file`
-// to the path; on failure changes nothing and says why.
+// the target, so the old file survives any failure. A replaced file keeps its permissions (a
+// symbolic link is followed), a new one gets what the umask allows; a write-protected file is
+// refused. On success sets `changed` to 0 and `file` to the path; on failure changes nothing and
+// says why.
 SaveResult save(Dataset& data, const std::filesystem::path& path);
 
 } // namespace morvane::MeasurementFile

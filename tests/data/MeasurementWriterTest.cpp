@@ -190,6 +190,17 @@ TEST(MeasurementWriter, AWriteProtectedFileIsNotReplaced) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
+TEST(MeasurementWriter, ANewFileGetsThePermissionsTheUmaskAllows) {
+    test::TemporaryFolder folder;
+    auto data = MeasurementFile::parse("h\n");
+    const mode_t previous = ::umask(027);
+    const auto result = MeasurementFile::save(*data, folder / "privat.txt");
+    ::umask(previous);
+    ASSERT_TRUE(result) << result.error;
+    EXPECT_EQ(fs::status(folder / "privat.txt").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
 TEST(MeasurementWriter, SaveKeepsPermissionsAndFollowsSymbolicLinks) {
     test::TemporaryFolder folder;
     const fs::path real = folder / "real.txt";
