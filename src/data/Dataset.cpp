@@ -1,7 +1,9 @@
 #include "data/Dataset.h"
 
 #include "data/DepthSorter.h"
+#include "data/TabFields.h"
 
+#include <array>
 #include <string_view>
 
 namespace morvane {
@@ -15,24 +17,12 @@ void Dataset::addrow(const datarow& row) {
 }
 
 void Dataset::getmenunames() {
+    std::array<std::string_view, 5> fields{};
+    splitTabFields(headline, fields);
     std::string* const names[] = {&a, &b, &c, &d};
     const char* const defaults[] = {"A", "B", "C", "D"};
-    std::string_view rest(headline);
-    for (int field = 1; field <= 5; ++field) {
-        const std::size_t tab = rest.find('\t');
-        const std::string_view text = rest.substr(0, tab);
-        if (field >= 2) {
-            *names[field - 2] = text.empty() ? defaults[field - 2] : std::string(text);
-        }
-        rest = tab == std::string_view::npos ? std::string_view() : rest.substr(tab + 1);
-        if (tab == std::string_view::npos) {
-            for (int missing = field + 1; missing <= 5; ++missing) {
-                if (missing >= 2) {
-                    *names[missing - 2] = defaults[missing - 2];
-                }
-            }
-            break;
-        }
+    for (std::size_t i = 0; i < 4; ++i) {
+        *names[i] = fields[i + 1].empty() ? defaults[i] : std::string(fields[i + 1]);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "data/MeasurementParser.h"
 
 #include "data/NumberText.h"
+#include "data/TabFields.h"
 #include "data/TextCodec.h"
 
 #include <algorithm>
@@ -11,24 +12,6 @@ namespace morvane {
 namespace {
 
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-
-// Up to `count` tab-separated fields; returns how many fields the line has in all, capped at
-// count + 1 (enough to tell "more than count").
-template <std::size_t count>
-std::size_t splitFields(std::string_view line, std::array<std::string_view, count>& fields) {
-    std::size_t found = 0;
-    std::size_t start = 0;
-    while (found < count) {
-        const std::size_t tab = line.find('\t', start);
-        if (tab == std::string_view::npos) {
-            fields[found++] = line.substr(start);
-            return found;
-        }
-        fields[found++] = line.substr(start, tab - start);
-        start = tab + 1;
-    }
-    return found + 1;
-}
 
 } // namespace
 
@@ -124,7 +107,7 @@ void MeasurementParser::reserveRows(std::string_view firstBytes) {
 
 void MeasurementParser::dataLine(std::string_view bytes) {
     std::array<std::string_view, 6> fields{};
-    const std::size_t fieldCount = splitFields(bytes, fields);
+    const std::size_t fieldCount = splitTabFields(bytes, fields);
     if (fieldCount <= 4) {
         return;
     }
