@@ -46,6 +46,14 @@ std::optional<RenderOptions> parseRenderOptions(std::span<const std::string> arg
                                                 std::string& error) {
     RenderOptions options;
     bool kindGiven = false;
+    // The first option given that only one of the diagrams has: the other would ignore it.
+    std::string tetrahedronOption;
+    std::string triangleOption;
+    const auto note = [&](std::string& first, const std::string& option) {
+        if (first.empty()) {
+            first = option;
+        }
+    };
     const auto fail = [&](std::string message) -> std::optional<RenderOptions> {
         error = std::move(message);
         return std::nullopt;
@@ -77,23 +85,27 @@ std::optional<RenderOptions> parseRenderOptions(std::span<const std::string> arg
                 return fail("--circle needs a point diameter in pixels from 0 to 1000");
             }
         } else if (arg == "--angles") {
+            note(tetrahedronOption, arg);
             const std::string* angles = value();
             if (!angles || !parseAngles(*angles, options.angles)) {
                 return fail("--angles needs three whole degrees W1,W2,W3 from -360 to 360, "
                             "e.g. 55,45,90");
             }
         } else if (arg == "--projection") {
+            note(tetrahedronOption, arg);
             const std::string* which = value();
             if (!which || !parseInt(*which, options.projection) || options.projection < 0 ||
                 options.projection > 4) {
                 return fail("--projection needs 0 (none) or a face 1-4 (ABC, BCD, ACD, ABD)");
             }
         } else if (arg == "--projection-color") {
+            note(tetrahedronOption, arg);
             const std::string* color = value();
             if (!color || !parseColor(*color, options.projectionColor)) {
                 return fail("--projection-color needs a colour RRGGBB in hexadecimal, e.g. FF0000");
             }
         } else if (arg == "--face") {
+            note(triangleOption, arg);
             const std::string* face = value();
             if (!face || !parseInt(*face, options.face) || options.face < 0 || options.face > 3) {
                 return fail("--face needs 0 (ABC), 1 (BCD), 2 (CDA) or 3 (DAB)");
@@ -103,10 +115,13 @@ std::optional<RenderOptions> parseRenderOptions(std::span<const std::string> arg
         } else if (arg == "--no-labels") {
             options.labels = false;
         } else if (arg == "--no-lines") {
+            note(tetrahedronOption, arg);
             options.lines = false;
         } else if (arg == "--no-grid") {
+            note(triangleOption, arg);
             options.grid = false;
         } else if (arg == "--no-border") {
+            note(triangleOption, arg);
             options.border = false;
         } else if (arg == "--smooth") {
             options.smooth = true;
@@ -125,11 +140,16 @@ std::optional<RenderOptions> parseRenderOptions(std::span<const std::string> arg
     if (!kindGiven) {
         return fail("choose the diagram: --3d (tetrahedron) or --2d (triangle of one face)");
     }
+    const bool tetrahedron = options.kind == RenderOptions::Kind::Tetrahedron;
+    if (const std::string& foreign = tetrahedron ? triangleOption : tetrahedronOption;
+        !foreign.empty()) {
+        return fail(foreign + (tetrahedron ? " belongs to --2d, not to --3d"
+                                           : " belongs to --3d, not to --2d"));
+    }
     if (options.output.empty()) {
         return fail("where to? give the picture file with -o OUT.png (or .pict, .svg)");
     }
     if (options.width == 0) {
-        const bool tetrahedron = options.kind == RenderOptions::Kind::Tetrahedron;
         options.width = tetrahedron ? defaultTetrahedronWidth : defaultTriangleWidth;
         options.height = tetrahedron ? defaultTetrahedronHeight : defaultTriangleHeight;
     }

@@ -134,6 +134,9 @@ TEST(RenderTetrahedron, MistakesGiveOneClearErrorLine) {
          2,
          "morvane render: --angles needs three whole degrees W1,W2,W3 from -360 to 360, e.g. "
          "55,45,90\n"},
+        {{"render", example(), "--3d", "--no-grid", "--face", "2", "-o", png},
+         2,
+         "morvane render: --no-grid belongs to --2d, not to --3d\n"},
     };
     for (const Case& c : cases) {
         const test::Outcome outcome = test::runMorvane(c.args);

@@ -121,6 +121,22 @@ TEST(RenderTriangle, WritesTheVectorRecordingAsPict) {
     EXPECT_NE(test::readBytes(svg).find(">MgO</text>"), std::string::npos);
 }
 
+TEST(RenderTriangle, OptionsOfTheTetrahedronAreRefused) {
+    test::TemporaryFolder folder;
+    const std::string png = (folder / "out.png").string();
+    for (const std::vector<std::string>& option : {std::vector<std::string>{"--angles", "55,45,90"},
+                                                   {"--projection", "1"},
+                                                   {"--projection-color", "FF0000"},
+                                                   {"--no-lines"}}) {
+        std::vector<std::string> args{"render", example(), "--2d", "-o", png};
+        args.insert(args.end(), option.begin(), option.end());
+        const test::Outcome outcome = test::runMorvane(args);
+        EXPECT_EQ(outcome.code, 2);
+        EXPECT_EQ(outcome.err, "morvane render: " + option[0] + " belongs to --3d, not to --2d\n");
+    }
+    EXPECT_FALSE(fs::exists(png));
+}
+
 TEST(RenderTriangle, MissingFileGivesOneErrorLine) {
     test::TemporaryFolder folder;
     const std::string png = (folder / "out.png").string();
