@@ -29,6 +29,10 @@ morvane_install_packages() {
     echo "Installing: ${missing[*]}"
     local sudo=""
     if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "Installing needs root: run this as root, or install sudo first." >&2
+            exit 1
+        fi
         sudo="sudo"
     fi
     $sudo apt-get update -qq
