@@ -2,7 +2,8 @@
 # Fuzzes the measurement file reader with libFuzzer for SECONDS (default 60), starting from the
 # test corpus. Findings land in build-fuzz/findings/.
 set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+MORVANE_SETUP_PACKAGES_ONLY=1 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh" # clang, its runtimes
+root="$MORVANE_ROOT"
 seconds="${1:-60}"
 build="$root/build-fuzz"
 if [ ! -f "$build/build.ninja" ]; then

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the tools need (only those missing),
-# then configures and builds incrementally into build/. Sourced by main.sh and test.sh.
+# then configures and builds incrementally into build/. Sourced by main.sh and test.sh; with
+# MORVANE_SETUP_PACKAGES_ONLY=1 (tools/fuzz.sh, which builds elsewhere) it only installs.
 set -euo pipefail
 
 MORVANE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -47,4 +48,6 @@ morvane_build() {
 }
 
 morvane_install_packages
-morvane_build
+if [ "${MORVANE_SETUP_PACKAGES_ONLY:-0}" != 1 ]; then
+    morvane_build
+fi
