@@ -8,7 +8,6 @@
 #include <random>
 
 namespace morvane {
-namespace {} // namespace
 
 // The sorter on depths given directly: distinct depths (radix path), many ties, not-a-number,
 // signed zeros, infinities, sequences already in order with not-a-number in between, and
