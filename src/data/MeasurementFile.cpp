@@ -34,6 +34,12 @@ std::string_view lineEndText(LineEnd lineEnd) {
     return "\n";
 }
 
+// Text saved as UTF-16 (a spreadsheet's "Unicode text") has a NUL byte beside every character:
+// read byte by byte it would give no rows and names full of NULs, so it is refused with a reason.
+bool startsWithUtf16Mark(std::string_view bytes) {
+    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+}
+
 // Closes a POSIX file descriptor when it goes out of scope.
 class FileDescriptor {
 public:
@@ -150,7 +156,7 @@ LoadResult load(const std::filesystem::path& path) {
         ::fstat(fd.get(), &info) == 0 ? static_cast<std::size_t>(info.st_size) : 0;
     MeasurementParser parser(sizeHint);
     std::string buffer(readChunkSize, '\0');
-    while (true) {
+    for (bool first = true;; first = false) {
         const ssize_t count = ::read(fd.get(), buffer.data(), buffer.size());
         if (count < 0) {
             if (errno == EINTR) {
@@ -161,7 +167,12 @@ LoadResult load(const std::filesystem::path& path) {
         if (count == 0) {
             break;
         }
-        parser.feed(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
+        const std::string_view chunk(buffer.data(), static_cast<std::size_t>(count));
+        if (first && startsWithUtf16Mark(chunk)) {
+            return {nullptr, "UTF-16 text, which is not read: save the file as UTF-8 or Windows "
+                             "text (tab-separated)"};
+        }
+        parser.feed(chunk);
     }
     std::shared_ptr<Dataset> data = parser.finish();
     data->file = path;

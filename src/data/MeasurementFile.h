@@ -28,6 +28,7 @@ struct SaveResult {
 // Reads the file in a streaming pass. The data set comes back in state 0 with `file` set and
 // component names from the header. Lines may end in LF, CRLF or a lone CR; valid UTF-8 (with or
 // without BOM) is read as UTF-8, anything else as Mac Roman (lone-CR files) or Windows-1252.
+// A file that starts with a UTF-16 byte order mark is refused.
 LoadResult load(const std::filesystem::path& path);
 
 // Parses file contents already in memory (same rules as load, `file` stays unset).

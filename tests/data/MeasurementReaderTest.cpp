@@ -138,6 +138,24 @@ TEST(MeasurementReader, EncodingFollowsTheBytes) {
     EXPECT_EQ(mac->a, "W\xC3\xA4rme");
 }
 
+TEST(MeasurementReader, Utf16TextIsRefusedWithAReason) {
+    test::TemporaryFolder folder;
+    const std::string text = "Nr\tSiO2\tAl2O3\tFeO\tMgO\r\n1\t1\t1\t1\t1\r\n";
+    std::string littleEndian = "\xFF\xFE";
+    std::string bigEndian = "\xFE\xFF";
+    for (const char c : text) {
+        littleEndian += {c, '\0'};
+        bigEndian += {'\0', c};
+    }
+    for (const std::string& bytes : {littleEndian, bigEndian}) {
+        test::writeBytes(folder / "unicode.txt", bytes);
+        const auto loaded = MeasurementFile::load(folder / "unicode.txt");
+        EXPECT_FALSE(loaded);
+        EXPECT_EQ(loaded.error, "UTF-16 text, which is not read: save the file as UTF-8 or "
+                                "Windows text (tab-separated)");
+    }
+}
+
 TEST(MeasurementReader, LoadSetsTheFileAndReportsUnreadableFiles) {
     test::TemporaryFolder folder;
     const auto path = folder / "daten.txt";
