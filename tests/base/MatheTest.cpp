@@ -1,6 +1,9 @@
 #include "base/Mathe.h"
 
+#include "support/TestPaths.h"
+
 #include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace morvane {
@@ -17,6 +20,19 @@ TEST(Mathe, TraceGoesOnlyToTheInstalledSink) {
     Mathe::log("p2");
     ASSERT_EQ(capture.lines().size(), 2u);
     EXPECT_EQ(capture.lines()[1], "p2");
+}
+
+// Without a sink the trace goes where MORVANE_TRACE says; a file name collects the lines, one
+// after the other, from every run. The variable is read at the first line traced.
+TEST(Mathe, TraceIsAppendedToTheFileTheEnvironmentNames) {
+    const test::TemporaryFolder folder;
+    const std::filesystem::path file = folder / "trace.txt";
+    test::writeBytes(file, "earlier run\n");
+    ::setenv("MORVANE_TRACE", file.c_str(), 1);
+    Mathe::log("p1");
+    Mathe::log("p2");
+    ::unsetenv("MORVANE_TRACE");
+    EXPECT_EQ(test::readBytes(file), "earlier run\np1\np2\n");
 }
 
 } // namespace morvane
