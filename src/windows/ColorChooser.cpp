@@ -44,16 +44,20 @@ void ColorChooser::mousePressEvent(QMouseEvent* event) {
 
 void ColorChooser::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    QColorDialog picker(QColor(m_farbe.red(), m_farbe.green(), m_farbe.blue()), this);
-    picker.setObjectName("ColorPicker");
-    picker.setWindowTitle(prompt);
+    // On the heap, owned by this control: should the control go with its window while the
+    // picker is up, it takes the picker along, and exec() returns without touching it again.
+    const QPointer<QColorDialog> picker =
+        new QColorDialog(QColor(m_farbe.red(), m_farbe.green(), m_farbe.blue()), this);
+    picker->setObjectName("ColorPicker");
+    picker->setWindowTitle(prompt);
     const QPointer<ColorChooser> alive(this);
-    const bool confirmed = picker.exec() == QDialog::Accepted;
+    const bool confirmed = picker->exec() == QDialog::Accepted;
     if (!alive) {
-        return; // closed with its window while the picker was up
+        return;
     }
+    const QColor chosen = picker->selectedColor();
+    delete picker.data();
     if (confirmed) {
-        const QColor chosen = picker.selectedColor();
         m_farbe = RGB(chosen.red(), chosen.green(), chosen.blue());
         repaint();
         emit Changed();

@@ -5,6 +5,7 @@
 #include "windows/Farbbutton.h"
 
 #include <QImage>
+#include <QMouseEvent>
 #include <QSignalSpy>
 
 Q_DECLARE_METATYPE(morvane::Color)
@@ -108,6 +109,30 @@ private slots:
         QCOMPARE(changed.count(), 0);
         QCOMPARE(released.count(), 1);
         QCOMPARE(chooser.farbe(), RGB(1, 2, 3));
+        QCOMPARE(answers.pending(), 0);
+    }
+
+    void aChooserClosedWithItsWindowWhileThePickerIsUpReportsNothing() {
+        test::ModalAnswers answers;
+        auto* window = new QWidget();
+        auto* chooser = new ColorChooser(window);
+        chooser->resize(62, 20);
+        window->show();
+        QSignalSpy changed(chooser, &ColorChooser::Changed);
+        QSignalSpy released(chooser, &ColorChooser::MouseUp);
+        const QPointer<QWidget> alive(window);
+        answers.expect([window](QWidget&) { delete window; });
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
+                          chooser->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(chooser, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5),
+                            chooser->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(chooser, &release);
+        QVERIFY(!alive);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(released.count(), 0);
         QCOMPARE(answers.pending(), 0);
     }
 };
