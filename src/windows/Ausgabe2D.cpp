@@ -10,7 +10,7 @@ namespace morvane {
 
 Ausgabe2D::Ausgabe2D(DiagramServices services, QWidget* parent)
     : GraphWindow({title, {790, 510}, {400, 350}, {1000, 32000}}, parent),
-      m_services(std::move(services)), m_data(std::make_unique<Daten2D>(m_services)) {
+      m_data(std::make_unique<Daten2D>(std::move(services))) {
     buildControls();
     connectControls();
 }
@@ -63,9 +63,6 @@ void Ausgabe2D::newdata() {
 }
 
 void Ausgabe2D::update() {
-    if (!m_data) {
-        return;
-    }
     m_data->which = m_PopupProjektion->currentIndex();
     const QSize size = zoomedSize();
     m_bild = m_data->makepicture(size.width(), size.height(), std::move(m_bild));

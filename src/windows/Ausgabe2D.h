@@ -65,8 +65,7 @@ private:
     void buildControls();
     void connectControls();
 
-    DiagramServices m_services;
-    std::unique_ptr<Daten2D> m_data;
+    std::unique_ptr<Daten2D> m_data; // made with the window, never none
     std::optional<ShownFace> m_shown;
 
     QComboBox* m_PopupProjektion = nullptr;

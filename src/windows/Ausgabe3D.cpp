@@ -34,7 +34,7 @@ QString degrees(double angle) {
 
 Ausgabe3D::Ausgabe3D(DiagramServices services, QWidget* parent)
     : GraphWindow({title, {802, 547}, {500, 300}, {32000, 32000}}, parent),
-      m_services(std::move(services)), m_data(std::make_unique<Daten3D>(m_services)) {
+      m_data(std::make_unique<Daten3D>(std::move(services))) {
     buildControls();
     connectControls();
 }
@@ -105,9 +105,6 @@ void Ausgabe3D::newdata() {
 }
 
 void Ausgabe3D::update() {
-    if (!m_data) {
-        return;
-    }
     for (std::size_t axis = 0; axis < 3; ++axis) {
         m_winkelLabels[axis]->setText(degrees(winkel(static_cast<int>(axis))));
     }
@@ -120,9 +117,6 @@ void Ausgabe3D::update() {
 }
 
 void Ausgabe3D::updategraph() {
-    if (!m_data) {
-        return;
-    }
     const QSize size = zoomedSize();
     m_bild = m_data->makepicture(size.width(), size.height(), std::move(m_bild));
     if (m_bild) {

@@ -69,7 +69,8 @@ protected:
     void setKreisdicke(std::int32_t kreisdicke) override;
     void recoloured() override;
     void Event_Resized() override;
-    bool hasGraphic() const override { return m_data != nullptr; }
+    // The model exists from the start.
+    bool hasGraphic() const override { return true; }
 
 private:
     // What the hit test needs of the drawing shown in the canvas: its frame and rotation.
@@ -89,8 +90,7 @@ private:
     // Renders now, or once at the end of moveview when several sliders move together.
     void renderAfterAngleChange();
 
-    DiagramServices m_services;
-    std::unique_ptr<Daten3D> m_data;
+    std::unique_ptr<Daten3D> m_data; // made with the window, never none
     std::optional<ShownView> m_shown;
     bool m_selectingposition = false;
     bool m_movingView = false;

@@ -82,7 +82,6 @@ void GraphWindow::attachSharedControls(const SharedControls& controls) {
             [this] { m_controls.FaktorSlider->setValue(m_controls.FaktorSlider->value() - 1); });
     m_controls.Kreisdicke->installEventFilter(this);
 
-    m_faktor = 100;
     makeColourButtons();
     movefarben();
     m_farbenvisible = true;
