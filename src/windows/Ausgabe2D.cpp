@@ -50,15 +50,10 @@ void Ausgabe2D::newdata() {
     if (!set) {
         return;
     }
-    const auto triple = [](const std::string& first, const std::string& second,
-                           const std::string& third) {
-        return QString::fromStdString(first + " - " + second + " - " + third);
-    };
     // Replacing the items announces no face of its own; the opener renders next.
     const QSignalBlocker quiet(m_PopupProjektion);
     m_PopupProjektion->clear();
-    m_PopupProjektion->addItems({triple(set->a, set->b, set->c), triple(set->b, set->c, set->d),
-                                 triple(set->a, set->c, set->d), triple(set->a, set->b, set->d)});
+    m_PopupProjektion->addItems(faceNames(*set));
     m_PopupProjektion->setCurrentIndex(0);
 }
 
@@ -83,11 +78,6 @@ void Ausgabe2D::setKreisdicke(std::int32_t kreisdicke) {
 
 void Ausgabe2D::recoloured() {
     update();
-}
-
-void Ausgabe2D::Event_Resized() {
-    update();
-    movefarben();
 }
 
 void Ausgabe2D::changeEvent(QEvent* event) {

@@ -51,7 +51,6 @@ protected:
     Dataset* dataset() const override;
     void setKreisdicke(std::int32_t kreisdicke) override;
     void recoloured() override;
-    void Event_Resized() override;
     bool hasGraphic() const override { return m_bild != nullptr; }
 
 private:

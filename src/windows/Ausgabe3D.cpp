@@ -95,12 +95,7 @@ void Ausgabe3D::newdata() {
     if (!set) {
         return;
     }
-    const auto triple = [](const std::string& first, const std::string& second,
-                           const std::string& third) {
-        return QString::fromStdString(first + " - " + second + " - " + third);
-    };
-    m_PopupProjektion->addItems({triple(set->a, set->b, set->c), triple(set->b, set->c, set->d),
-                                 triple(set->a, set->c, set->d), triple(set->a, set->b, set->d)});
+    m_PopupProjektion->addItems(faceNames(*set));
     m_PopupProjektion->setCurrentIndex(0);
 }
 
@@ -229,11 +224,6 @@ void Ausgabe3D::setKreisdicke(std::int32_t kreisdicke) {
 
 void Ausgabe3D::recoloured() {
     updategraph();
-}
-
-void Ausgabe3D::Event_Resized() {
-    update();
-    movefarben();
 }
 
 datarow* Ausgabe3D::Punktobject(int x, int y) {

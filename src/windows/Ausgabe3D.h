@@ -68,7 +68,6 @@ protected:
     Dataset* dataset() const override;
     void setKreisdicke(std::int32_t kreisdicke) override;
     void recoloured() override;
-    void Event_Resized() override;
     // The model exists from the start.
     bool hasGraphic() const override { return true; }
 

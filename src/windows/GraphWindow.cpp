@@ -176,6 +176,20 @@ void GraphWindow::adjustscrollbars() {
     m_working = false;
 }
 
+QStringList GraphWindow::faceNames(const Dataset& set) {
+    const auto joined = [](const std::string& first, const std::string& second,
+                           const std::string& third) {
+        return QString::fromStdString(first + " - " + second + " - " + third);
+    };
+    return {joined(set.a, set.b, set.c), joined(set.b, set.c, set.d), joined(set.a, set.c, set.d),
+            joined(set.a, set.b, set.d)};
+}
+
+void GraphWindow::Event_Resized() {
+    update();
+    movefarben();
+}
+
 QSize GraphWindow::zoomedSize() const {
     return {m_controls.ausgabe->width() * m_faktor / 100,
             m_controls.ausgabe->height() * m_faktor / 100};

@@ -5,6 +5,7 @@
 #include "windows/MenuHandlers.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -114,12 +115,16 @@ protected:
     virtual void setKreisdicke(std::int32_t kreisdicke) = 0;
     // A click gave a row its new colour: show it.
     virtual void recoloured() = 0;
-    // The content area has a new size and the controls have followed it.
-    virtual void Event_Resized() = 0;
+    // The content area has a new size and the controls have followed it: renders the picture
+    // for the new canvas size and lays the colour buttons out again.
+    virtual void Event_Resized();
     // Whether the picture output items apply (they are served from a later version on; for
     // now only the caption of "Save" follows).
     virtual bool hasGraphic() const = 0;
 
+    // The four faces of the set's components, in the order of both windows' face pop-ups:
+    // "a - b - c", "b - c - d", "a - c - d", "a - b - d".
+    static QStringList faceNames(const Dataset& set);
     // The picture size for the canvas at the current zoom: canvas size x faktor div 100.
     QSize zoomedSize() const;
     // The canvas shows bild again (after painting, not at once).
