@@ -77,8 +77,7 @@ bool DataWindow::hasGraphOpener(GraphKind kind) {
     return static_cast<bool>(graphOpener(kind));
 }
 
-DataWindow::DataWindow(QWidget* parent)
-    : QMainWindow(parent), m_columns(DataListColumns::rawColumnCount) {
+DataWindow::DataWindow(QWidget* parent) : QMainWindow(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
     setWindowTitle("untitled");
@@ -260,20 +259,18 @@ void DataWindow::UpdateAlign() {
 }
 
 bool DataWindow::showsNormalisedValues() const {
-    return m_columns > 9;
+    return m_model->columnCount() > 9;
 }
 
 void DataWindow::switchView() {
-    if (m_columns == DataListColumns::rawColumnCount) {
-        m_columns = DataListColumns::allColumnCount;
-        m_model->setVisibleColumns(m_columns);
+    if (m_model->columnCount() == DataListColumns::rawColumnCount) {
+        m_model->setVisibleColumns(DataListColumns::allColumnCount);
         setContentMinimumWidth(normalisedMinimumWidth);
         if (width() < normalisedWidth) {
             resize(normalisedWidth, height());
         }
     } else {
-        m_columns = DataListColumns::rawColumnCount;
-        m_model->setVisibleColumns(m_columns);
+        m_model->setVisibleColumns(DataListColumns::rawColumnCount);
         setContentMinimumWidth(rawMinimumWidth);
     }
     UpdateAlign();

@@ -86,7 +86,6 @@ private:
     std::shared_ptr<Dataset> m_data;
     DataListModel* m_model = nullptr;
     QTableView* m_list = nullptr;
-    int m_columns;
 };
 
 } // namespace morvane
