@@ -6,8 +6,9 @@
 namespace morvane {
 
 // The items of the one menu bar as an enabling rule sees them, found by item name
-// ("FileSave2", "ViewNormierteWertezeigen"). Before the rules run, every item is disabled; the
-// rules only enable. Check marks and captions keep what the last rule set.
+// ("FileSave2", "ViewNormierteWertezeigen"). Before the rules run, every item is disabled and
+// loses its check mark (except "Linien glätten", whose mark is program state); the rules only
+// enable and set marks. Captions keep what the last rule set.
 // Implemented by Menu (src/app); tests may record the calls.
 class MenuItems {
 public:
