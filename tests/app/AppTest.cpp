@@ -77,7 +77,6 @@ private:
     // A new App started with the files; the about screen is closed with Return.
     App& start(const QStringList& files) {
         m_app.reset();
-        m_app.reset();
         m_app = std::make_unique<App>();
         m_answers->expect(closeAboutScreen());
         m_app->start(files);

@@ -247,14 +247,12 @@ private slots:
     void rowsWithoutAPlaceOnTheFaceAreNeverHit() {
         Ausgabe2D& window = open();
         control<QComboBox>(window, "PopupProjektion").setCurrentIndex(1); // B - C - D
-        // Row 12 has none of B, C and D; its position from the face before is no place here.
-        for (std::int32_t i = 1; i <= window.data()->data->anzahl(); ++i) {
-            const datarow& row = window.data()->data->row(i);
-            if (row.anr != 12) {
-                continue;
-            }
-            QCOMPARE(window.Punktobject(row.PunktX, static_cast<int>(row.PunktY)), nullptr);
-        }
+        // Row 12 has none of B, C and D: the drawing leaves it where the face before put it,
+        // and that is no place on this face.
+        const datarow* row = test::rowNumbered(*window.data()->data, 12);
+        QVERIFY(row);
+        QCOMPARE(QPoint(row->PunktX, static_cast<int>(row->PunktY)), leftCorner);
+        QCOMPARE(window.Punktobject(leftCorner.x(), leftCorner.y()), nullptr);
     }
 
     void theCircleSizeAndSwitchesReachTheModel() {
