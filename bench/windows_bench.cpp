@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -33,28 +34,35 @@ namespace fs = std::filesystem;
 
 constexpr int millionRows = 1'000'000;
 
-// A file of `rows` random rows in the measurement format, made once per run.
-const fs::path& generatedFile(int rows) {
-    static const fs::path path = [rows] {
-        const fs::path file =
-            fs::temp_directory_path() / ("morvane-bench-" + std::to_string(rows) + ".txt");
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out << "Nr\tSiO2\tAl2O3\tFeO\tMgO\tFarbe\n";
-        std::mt19937 random(42);
-        std::uniform_int_distribution<int> hundredths(0, 9999);
-        std::uniform_int_distribution<int> colour(0, 15);
-        char line[96];
-        for (int row = 1; row <= rows; ++row) {
-            const int a = hundredths(random), b = hundredths(random), c = hundredths(random),
-                      d = hundredths(random);
-            std::snprintf(line, sizeof line, "%d\t%d,%02d\t%d,%02d\t%d,%02d\t%d,%02d\t%d\n", row,
-                          a / 100, a % 100, b / 100, b % 100, c / 100, c % 100, d / 100, d % 100,
-                          colour(random));
-            out << line;
-        }
-        return file;
-    }();
+// The file of a million random rows in the measurement format, once it has been made.
+std::optional<fs::path>& millionRowFileMade() {
+    static std::optional<fs::path> path;
     return path;
+}
+
+// Makes the file on first use; main() removes it at the end.
+const fs::path& millionRowFile() {
+    std::optional<fs::path>& made = millionRowFileMade();
+    if (made) {
+        return *made;
+    }
+    const fs::path file = fs::temp_directory_path() / "morvane-bench-million.txt";
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << "Nr\tSiO2\tAl2O3\tFeO\tMgO\tFarbe\n";
+    std::mt19937 random(42);
+    std::uniform_int_distribution<int> hundredths(0, 9999);
+    std::uniform_int_distribution<int> colour(0, 15);
+    char line[96];
+    for (int row = 1; row <= millionRows; ++row) {
+        const int a = hundredths(random), b = hundredths(random), c = hundredths(random),
+                  d = hundredths(random);
+        std::snprintf(line, sizeof line, "%d\t%d,%02d\t%d,%02d\t%d,%02d\t%d,%02d\t%d\n", row,
+                      a / 100, a % 100, b / 100, b % 100, c / 100, c % 100, d / 100, d % 100,
+                      colour(random));
+        out << line;
+    }
+    made = file;
+    return *made;
 }
 
 // Lets the offscreen platform expose the window, so that repaint() really paints.
@@ -67,7 +75,7 @@ void waitUntilExposed(QWidget& window) {
 
 // From the file name to the shown, painted data window, as a file handed to the program opens.
 void OpenMillionRowsUntilShown(benchmark::State& state) {
-    const QString file = QString::fromStdString(generatedFile(millionRows).string());
+    const QString file = QString::fromStdString(millionRowFile().string());
     morvane::App app;
     for (auto _ : state) {
         morvane::DataWindow* window = app.Event_OpenDocument(file);
@@ -90,7 +98,7 @@ BENCHMARK(OpenMillionRowsUntilShown)->Unit(benchmark::kMillisecond)->Iterations(
 void ScrollMillionRows(benchmark::State& state) {
     morvane::DataWindow window;
     window.setAttribute(Qt::WA_DeleteOnClose, false); // lives on the stack
-    window.loadfile(generatedFile(millionRows));
+    window.loadfile(millionRowFile());
     window.show();
     window.switchView();
     waitUntilExposed(window);
@@ -182,7 +190,9 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::error_code ignored;
-    fs::remove(generatedFile(millionRows), ignored);
+    if (const std::optional<fs::path>& made = millionRowFileMade()) {
+        std::error_code ignored;
+        fs::remove(*made, ignored);
+    }
     return 0;
 }
