@@ -5,7 +5,6 @@
 #include "app/PreferencesFile.h"
 #include "app/SplashScreen.h"
 #include "app/TextEditing.h"
-#include "base/FileTypes.h"
 #include "base/Mathe.h"
 #include "draw/qt/BundledFonts.h"
 #include "draw/qt/QtDiagramServices.h"
@@ -27,14 +26,6 @@
 #include <algorithm>
 
 namespace morvane {
-namespace {
-
-QString textFileFilters() {
-    return QString::fromStdString(FileTypes::pTextFilesTxt.dialogFilter()) + ";;All files (*)";
-}
-
-} // namespace
-
 App::App(QObject* parent) : QObject(parent) {
     // Step 1, the file types: nothing to register with the platform here; the dialogs take
     // their filters from FileTypes. Step 2, the menu bar, is m_menu.
@@ -181,8 +172,8 @@ void App::Event_NewDocument() {
 }
 
 void App::openfile() {
-    const QString chosen =
-        QFileDialog::getOpenFileName(nullptr, "Open textfile", QString(), textFileFilters());
+    const QString chosen = QFileDialog::getOpenFileName(nullptr, "Open textfile", QString(),
+                                                        DataWindow::textFileFilters());
     if (!chosen.isEmpty()) {
         Event_OpenDocument(chosen);
     }

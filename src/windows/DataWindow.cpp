@@ -77,6 +77,10 @@ bool DataWindow::hasGraphOpener(GraphKind kind) {
     return static_cast<bool>(graphOpener(kind));
 }
 
+QString DataWindow::textFileFilters() {
+    return QString::fromStdString(FileTypes::pTextFilesTxt.dialogFilter()) + ";;All files (*)";
+}
+
 DataWindow::DataWindow(QWidget* parent) : QMainWindow(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
@@ -197,9 +201,8 @@ DataWindow::SaveOutcome DataWindow::savefile(std::optional<std::filesystem::path
     }
     if (!item) {
         const QString proposal = m_data->file ? PathText::fromPath(*m_data->file) : QString();
-        const QString filters =
-            QString::fromStdString(FileTypes::pTextFilesTxt.dialogFilter()) + ";;All files (*)";
-        const QString chosen = QFileDialog::getSaveFileName(this, "Save as", proposal, filters);
+        const QString chosen =
+            QFileDialog::getSaveFileName(this, "Save as", proposal, textFileFilters());
         if (chosen.isEmpty()) {
             return SaveOutcome::Cancelled;
         }

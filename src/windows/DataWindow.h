@@ -36,6 +36,9 @@ public:
     // it). "3D Graph" / "2D Graph" stay disabled while their kind has no opener.
     static void setGraphOpener(GraphKind kind, GraphOpener opener);
     static bool hasGraphOpener(GraphKind kind);
+    // The filters of the open and save dialogs of measurement files: the text files of the file
+    // type table, then all files.
+    static QString textFileFilters();
 
     enum class SaveOutcome { Saved, Cancelled, Failed };
 
