@@ -4,9 +4,7 @@
 #include "draw/Grafik.h"
 #include "draw/gemeinsames.h"
 
-#include <exception>
-#include <filesystem>
-#include <system_error>
+#include <optional>
 
 namespace morvane {
 

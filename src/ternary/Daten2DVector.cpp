@@ -5,7 +5,7 @@
 #include "draw/VectorRecorder.h"
 #include "ternary/Daten2D.h"
 
-#include <exception>
+#include <optional>
 
 namespace morvane {
 

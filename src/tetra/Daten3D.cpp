@@ -9,9 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
-#include <filesystem>
-#include <system_error>
 
 namespace morvane {
 

@@ -8,7 +8,6 @@
 #include "tetra/Pixels.h"
 
 #include <cmath>
-#include <exception>
 
 namespace morvane {
 

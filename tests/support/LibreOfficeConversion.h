@@ -61,8 +61,6 @@ struct PageLocation {
     // The page pixel under the picture point (x, y), in picture pixels (use x + 0.5 for the
     // centre of pixel x).
     QPoint toPage(double x, double y) const;
-    // The picture length `pixels` in page pixels (horizontally).
-    double pageLength(double pixels) const { return pixels * scaleX; }
 };
 
 // Matches the non-white bounding box of `page` to `content`, the extent in picture pixels of

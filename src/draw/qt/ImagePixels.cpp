@@ -37,20 +37,6 @@ void ImagePixels::fillRect(int x, int y, int w, int h, QRgb color) {
     }
 }
 
-void ImagePixels::fillRun(int x, int y, const PixelRun& run, QRgb color) {
-    const long long row = static_cast<long long>(y) + run.y;
-    if (row < 0 || row >= m_image.height()) {
-        return;
-    }
-    long long left = static_cast<long long>(x) + run.left;
-    long long right = static_cast<long long>(x) + run.right;
-    if (!clipSpan(left, right, m_image.width())) {
-        return;
-    }
-    auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(static_cast<int>(row)));
-    std::fill(line + left, line + right, color);
-}
-
 void ImagePixels::fillRuns(int x, int y, const std::vector<PixelRun>& runs, QRgb color) {
     const int width = m_image.width();
     const int height = m_image.height();

@@ -16,14 +16,11 @@ public:
 
     static bool suits(const QImage& image);
 
-    int width() const { return m_image.width(); }
-    int height() const { return m_image.height(); }
     PixelClip clip() const { return {0, 0, m_image.width(), m_image.height()}; }
 
     void fillRect(int x, int y, int w, int h, QRgb color);
     // Each run shifted by (x, y).
     void fillRuns(int x, int y, const std::vector<PixelRun>& runs, QRgb color);
-    void fillRun(int x, int y, const PixelRun& run, QRgb color);
     void setPixel(int x, int y, QRgb color);
     // Opaque copy of an image of the same kind with its top left at x, y.
     void copyImage(const QImage& source, int x, int y);
