@@ -32,6 +32,22 @@ void storeProjection(datarow& row, double px, double py) {
     }
 }
 
+// Places every row on a face from its renormalised shares (`place` sets x, y, z), rotates it
+// and stores its absolute picture position.
+template <typename Place>
+void projectRows(Daten3D& model, Place place) {
+    if (!model.data) {
+        return;
+    }
+    for (std::int32_t i = 1; i <= model.data->anzahl(); ++i) {
+        datarow& row = model.data->row(i);
+        place(row);
+        model.matrixm(row);
+        storeProjection(row, model.CenterX + row.x * model.ScaleFactor,
+                        model.CenterY + row.z * model.ScaleFactor);
+    }
+}
+
 } // namespace
 
 Daten3D::Daten3D(DiagramServices services) : m_services(std::move(services)) {}
@@ -79,67 +95,43 @@ void Daten3D::tetraederberechnung() {
 // The four faces differ in the component left out and in how the position formulas are
 // grouped; each is evaluated exactly as written for its face.
 void Daten3D::abcflaeche() {
-    if (!data) {
-        return;
-    }
-    for (std::int32_t i = 1; i <= data->anzahl(); ++i) {
-        datarow& row = data->row(i);
+    projectRows(*this, [](datarow& row) {
         const double s = (row.RelA + row.RelB) + row.RelC;
         const double a = row.RelA / s, b = row.RelB / s, c = row.RelC / s;
         row.x = (b + c) - a;
         row.y = (a + c) - b;
         row.z = (a + b) - c;
-        matrixm(row);
-        storeProjection(row, CenterX + row.x * ScaleFactor, CenterY + row.z * ScaleFactor);
-    }
+    });
 }
 
 void Daten3D::bcdflaeche() {
-    if (!data) {
-        return;
-    }
-    for (std::int32_t i = 1; i <= data->anzahl(); ++i) {
-        datarow& row = data->row(i);
+    projectRows(*this, [](datarow& row) {
         const double s = (row.RelB + row.RelC) + row.RelD;
         const double b = row.RelB / s, c = row.RelC / s, d = row.RelD / s;
         row.x = (b + c) - d;
         row.y = c - (b + d);
         row.z = b - (c + d);
-        matrixm(row);
-        storeProjection(row, CenterX + row.x * ScaleFactor, CenterY + row.z * ScaleFactor);
-    }
+    });
 }
 
 void Daten3D::acdflaeche() {
-    if (!data) {
-        return;
-    }
-    for (std::int32_t i = 1; i <= data->anzahl(); ++i) {
-        datarow& row = data->row(i);
+    projectRows(*this, [](datarow& row) {
         const double s = (row.RelA + row.RelC) + row.RelD;
         const double a = row.RelA / s, c = row.RelC / s, d = row.RelD / s;
         row.x = c - (a + d);
         row.y = (a + c) - d;
         row.z = a - (c + d);
-        matrixm(row);
-        storeProjection(row, CenterX + row.x * ScaleFactor, CenterY + row.z * ScaleFactor);
-    }
+    });
 }
 
 void Daten3D::ABDFLAECHE() {
-    if (!data) {
-        return;
-    }
-    for (std::int32_t i = 1; i <= data->anzahl(); ++i) {
-        datarow& row = data->row(i);
+    projectRows(*this, [](datarow& row) {
         const double s = (row.RelA + row.RelB) + row.RelD;
         const double a = row.RelA / s, b = row.RelB / s, d = row.RelD / s;
         row.x = b - (a + d);
         row.y = a - (b + d);
         row.z = a + (b - d);
-        matrixm(row);
-        storeProjection(row, CenterX + row.x * ScaleFactor, CenterY + row.z * ScaleFactor);
-    }
+    });
 }
 
 void Daten3D::projectFace() {
