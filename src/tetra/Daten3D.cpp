@@ -16,10 +16,6 @@ using tetra::toPixel;
 
 namespace {
 
-constexpr Color black = RGB(0, 0, 0);
-constexpr Color edgeGrey = RGB(100, 100, 100);
-constexpr int labelDistance = 20;
-
 // Stores a projected position as the face projection keeps it: PunktX whole, PunktY real.
 void storeProjection(datarow& row, double px, double py) {
     int whole = 0;
@@ -220,8 +216,8 @@ void Daten3D::Tetraederkanten(RGBSurface* surface, Graphics& g) {
     if (showtext && data) {
         g.setTextSize(fontsize * 1.5);
         g.setBold(true);
-        const std::string* labels[] = {&data->d, &data->c, &data->b, &data->a};
-        for (int corner = cornerD; corner <= cornerA; ++corner) {
+        const auto labels = cornerLabels();
+        for (std::size_t corner = 0; corner < tet.size(); ++corner) {
             int x = tet[corner].PunktX;
             int y = 0;
             toPixel(tet[corner].PunktY, y);
@@ -237,14 +233,35 @@ void Daten3D::Tetraederkanten(RGBSurface* surface, Graphics& g) {
 }
 
 void Daten3D::moveout(Graphics& g, int& x, int& y, std::string_view label) {
+    moveOutward(x, y, g.StringWidth(label), g.TextHeight());
+}
+
+std::array<const std::string*, 4> Daten3D::cornerLabels() const {
+    return {&data->d, &data->c, &data->b, &data->a};
+}
+
+void Daten3D::moveOutward(int& x, int& y, double width, double drop) {
     const double s = std::abs(static_cast<double>(x)) + std::abs(static_cast<double>(y));
     // A corner on the centre has no outward direction; its label starts at the corner.
     const double u = s == 0 ? 0 : x / s;
     const double v = s == 0 ? 0 : y / s;
-    const double dx = u < 0 ? -g.StringWidth(label) : 0;
-    const double dy = v > 0 ? g.TextHeight() : 0;
+    const double dx = u < 0 ? -width : 0;
+    const double dy = v > 0 ? drop : 0;
     toPixel(u * labelDistance + x + dx, x);
     toPixel(v * labelDistance + y + dy, y);
+}
+
+Daten3D::DiscSizes Daten3D::discSizes() const {
+    const std::int64_t fill = std::int64_t{kreisdicke} - 2;
+    return {fill > 0 ? static_cast<int>(fill) : 0, kreisdicke > 0 ? kreisdicke : 0};
+}
+
+bool Daten3D::drawnAgain(Linie& segment) {
+    if (segment.verdeckt || segment.start->verdeckt || segment.ende->verdeckt) {
+        segment.verdeckt = true;
+        return false;
+    }
+    return true;
 }
 
 void Daten3D::drawline(RGBSurface* surface, Graphics& g, const datarow& first,
@@ -277,10 +294,9 @@ void Daten3D::raumpunkte(Graphics& g) {
         const int width = g.Width();
         const int height = g.Height();
         for (std::int32_t i = 1; i <= count; ++i) {
-            const datarow& row = data->row(i);
-            const int px = row.PunktX;
+            int px = 0;
             int py = 0;
-            if (px > 0 && toPixel(row.PunktY, py) && py > 0) {
+            if (markerCentre(data->row(i), px, py)) {
                 if (px < width && py < height) {
                     g.setPixel(px, py, marker);
                 }
@@ -289,25 +305,21 @@ void Daten3D::raumpunkte(Graphics& g) {
         }
     }
     if (showdata) {
-        const std::int64_t fill = std::int64_t{kreisdicke} - 2;
-        const std::int64_t ring = kreisdicke;
-        const int fillSize = fill > 0 ? static_cast<int>(fill) : 0;
-        const int ringSize = ring > 0 ? static_cast<int>(ring) : 0;
+        const DiscSizes size = discSizes();
         for (std::int32_t i = 1; i <= count; ++i) {
             const datarow& row = data->row(i);
             int u = 0;
             int v = 0;
-            if (!toPixel(CenterX + row.x * ScaleFactor, u) ||
-                !toPixel(CenterY + row.z * ScaleFactor, v)) {
+            if (!discCentre(row, u, v)) {
                 continue; // no place in any picture (components summing to 0, or absurd)
             }
             g.setForeColor(Grafik::GetFarbe(row.farbe));
-            if (fillSize > 0) {
-                g.FillOval(u - fillSize / 2, v - fillSize / 2, fillSize, fillSize);
+            if (size.fill > 0) {
+                g.FillOval(u - size.fill / 2, v - size.fill / 2, size.fill, size.fill);
             }
             g.setForeColor(black);
-            if (ringSize > 0) {
-                g.DrawOval(u - ringSize / 2, v - ringSize / 2, ringSize, ringSize);
+            if (size.ring > 0) {
+                g.DrawOval(u - size.ring / 2, v - size.ring / 2, size.ring, size.ring);
             }
         }
     }
@@ -383,10 +395,8 @@ void Daten3D::NochmalTetraeder(RGBSurface* surface, Graphics& g) {
 }
 
 void Daten3D::drawlinie(RGBSurface* surface, Graphics& g, Linie& segment) {
-    if (!segment.verdeckt && !segment.start->verdeckt && !segment.ende->verdeckt) {
+    if (drawnAgain(segment)) {
         drawline(surface, g, *segment.start, *segment.ende);
-    } else {
-        segment.verdeckt = true;
     }
 }
 

@@ -7,6 +7,7 @@
 #include "draw/daten.h"
 #include "draw/gemeinsames.h"
 #include "tetra/Linie.h"
+#include "tetra/Pixels.h"
 
 #include <array>
 #include <cstdint>
@@ -142,13 +143,40 @@ public:
     // success, vectorImageErrorMessage(err) when copying fails (err -1 without a recorder).
     std::string CopyVectorImage(std::int32_t width, std::int32_t height);
 
-    const DiagramServices& services() const { return m_services; }
-
 private:
+    // What the raster steps and their vector twins share.
+    static constexpr Color black = RGB(0, 0, 0);
+    static constexpr Color edgeGrey = RGB(100, 100, 100);
+    // Pixels a corner label is pushed away from the centre.
+    static constexpr int labelDistance = 20;
+
+    // Diameters of a data point's disc (kreisdicke - 2) and ring (kreisdicke); 0: not drawn.
+    struct DiscSizes {
+        int fill;
+        int ring;
+    };
+
     void setupFrame(int width, int height);
     void projectFace();
     void placeRows();
     std::array<Linie, 6> findHiddenEdges();
+    // The component names in the order of the corner rows: d, c, b, a.
+    std::array<const std::string*, 4> cornerLabels() const;
+    // moveout's rule once the label's width and its downward shift below the centre are known.
+    static void moveOutward(int& x, int& y, double width, double drop);
+    DiscSizes discSizes() const;
+    // A row's disc centre in whole pixels; false when it has no place in any picture.
+    bool discCentre(const datarow& row, int& u, int& v) const {
+        return tetra::toPixel(CenterX + row.x * ScaleFactor, u) &&
+               tetra::toPixel(CenterY + row.z * ScaleFactor, v);
+    }
+    // A row's projection marker centre; false when it gets no marker (column or row 0 or less).
+    static bool markerCentre(const datarow& row, int& px, int& py) {
+        px = row.PunktX;
+        return px > 0 && tetra::toPixel(row.PunktY, py) && py > 0;
+    }
+    // Whether the second pass draws the edge again; one it skips is marked hidden.
+    static bool drawnAgain(Linie& segment);
 
     DiagramServices m_services;
     DepthSorter m_depthSorter;

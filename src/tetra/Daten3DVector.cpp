@@ -7,19 +7,9 @@
 #include "tetra/Daten3D.h"
 #include "tetra/Pixels.h"
 
-#include <cmath>
-
 namespace morvane {
 
 using tetra::toPixel;
-
-namespace {
-
-constexpr Color black = RGB(0, 0, 0);
-constexpr Color edgeGrey = RGB(100, 100, 100);
-constexpr int labelDistance = 20;
-
-} // namespace
 
 std::string Daten3D::CopyVectorImage(std::int32_t width, std::int32_t height) {
     std::unique_ptr<VectorRecorder> p = m_services.newRecorder ? m_services.newRecorder() : nullptr;
@@ -72,8 +62,8 @@ void Daten3D::TetraederKantenV(VectorRecorder& p) {
     if (showtext && data) {
         int labelSize = 0;
         p.setTextSize(toPixel(fontsize * 1.5, labelSize) ? labelSize : 18);
-        const std::string* labels[] = {&data->d, &data->c, &data->b, &data->a};
-        for (int corner = cornerD; corner <= cornerA; ++corner) {
+        const auto labels = cornerLabels();
+        for (std::size_t corner = 0; corner < tet.size(); ++corner) {
             int x = tet[corner].PunktX;
             int y = 0;
             toPixel(tet[corner].PunktY, y);
@@ -96,13 +86,7 @@ void Daten3D::drawlineV(VectorRecorder& p, const datarow& first, const datarow& 
 }
 
 void Daten3D::moveoutv(VectorRecorder& p, int& x, int& y, std::string_view label) {
-    const double s = std::abs(static_cast<double>(x)) + std::abs(static_cast<double>(y));
-    const double u = s == 0 ? 0 : x / s;
-    const double v = s == 0 ? 0 : y / s;
-    const double dx = u < 0 ? -p.StringWidth(label) : 0;
-    const double dy = v > 0 ? p.TextSize() : 0;
-    toPixel(u * labelDistance + x + dx, x);
-    toPixel(v * labelDistance + y + dy, y);
+    moveOutward(x, y, p.StringWidth(label), p.TextSize());
 }
 
 void Daten3D::RaumPunkteV(VectorRecorder& p) {
@@ -114,33 +98,29 @@ void Daten3D::RaumPunkteV(VectorRecorder& p) {
     if (which >= 1 && which <= 4) {
         p.setForeColor(Grafik::heller(projektionsfarbe));
         for (std::int32_t i = 1; i <= count; ++i) {
-            const datarow& row = data->row(i);
+            int px = 0;
             int py = 0;
-            if (row.PunktX > 0 && toPixel(row.PunktY, py) && py > 0) {
-                p.FrameOval(row.PunktX - 1, py - 1, 3, 3);
+            if (markerCentre(data->row(i), px, py)) {
+                p.FrameOval(px - 1, py - 1, 3, 3);
             }
         }
     }
     if (showdata) {
-        const std::int64_t fill = std::int64_t{kreisdicke} - 2;
-        const std::int64_t ring = kreisdicke;
-        const int fillSize = fill > 0 ? static_cast<int>(fill) : 0;
-        const int ringSize = ring > 0 ? static_cast<int>(ring) : 0;
+        const DiscSizes size = discSizes();
         for (std::int32_t i = 1; i <= count; ++i) {
             const datarow& row = data->row(i);
             int u = 0;
             int v = 0;
-            if (!toPixel(CenterX + row.x * ScaleFactor, u) ||
-                !toPixel(CenterY + row.z * ScaleFactor, v)) {
+            if (!discCentre(row, u, v)) {
                 continue;
             }
             p.setForeColor(Grafik::GetFarbe(row.farbe));
-            if (fillSize > 0) {
-                p.PaintOval(u - fillSize / 2, v - fillSize / 2, fillSize, fillSize);
+            if (size.fill > 0) {
+                p.PaintOval(u - size.fill / 2, v - size.fill / 2, size.fill, size.fill);
             }
             p.setForeColor(black);
-            if (ringSize > 0) {
-                p.FrameOval(u - ringSize / 2, v - ringSize / 2, ringSize, ringSize);
+            if (size.ring > 0) {
+                p.FrameOval(u - size.ring / 2, v - size.ring / 2, size.ring, size.ring);
             }
         }
     }
@@ -163,15 +143,13 @@ void Daten3D::NochmalTetraederV(VectorRecorder& p) {
 }
 
 void Daten3D::drawliniev(VectorRecorder& p, Linie& segment) {
-    if (!segment.verdeckt && !segment.start->verdeckt && !segment.ende->verdeckt) {
+    if (drawnAgain(segment)) {
         drawlineV(p, *segment.start, *segment.ende);
-    } else {
-        segment.verdeckt = true;
     }
 }
 
 void Daten3D::printdatumV(VectorRecorder& p) {
-    gemeinsames::printdatumV(p, data.get(), services(), fontsize);
+    gemeinsames::printdatumV(p, data.get(), m_services, fontsize);
 }
 
 } // namespace morvane
