@@ -13,10 +13,6 @@ using ternary::wholePixel;
 
 namespace {
 
-constexpr Color black = RGB(0, 0, 0);
-constexpr Color gridGrey = RGB(200, 200, 200);
-constexpr const char* tickLabels[] = {"20", "40", "60", "80"};
-
 // Text with its left end at x and baseline at y, both truncated; nothing if they do not fit.
 void drawText(Graphics& g, std::string_view text, double x, double y) {
     const std::optional<int> left = wholePixel(x);
@@ -100,8 +96,9 @@ void Daten2D::Dreieck(RGBSurface* surface, Graphics& g, double x0, double yb, do
     if (showtext) {
         g.setTextSize(fontsize);
         g.setBold(false);
-        for (int k = 1; k <= 4; ++k) {
-            drawText(g, tickLabels[k - 1], ternary::tickLabelX(x0, s, k), yb + 20);
+        int k = 1;
+        for (const std::string_view label : ternary::tickLabels) {
+            drawText(g, label, ternary::tickLabelX(x0, s, k++), yb + 20);
         }
     }
     g.setForeColor(black);

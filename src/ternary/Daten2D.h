@@ -81,6 +81,10 @@ public:
     static constexpr std::string_view creditLine = gemeinsames::creditLine;
 
 private:
+    // What the raster drawing and its vector twin share.
+    static constexpr Color black = RGB(0, 0, 0);
+    static constexpr Color gridGrey = RGB(200, 200, 200);
+
     void drawPoints(Graphics& g, std::int32_t face, const ternary::TriangleLayout& layout);
     void drawCornerLabels(Graphics& g, std::int32_t face, const ternary::TriangleLayout& layout);
     void drawPointsV(VectorRecorder& p, std::int32_t face, const ternary::TriangleLayout& layout);

@@ -14,10 +14,6 @@ using ternary::wholePixel;
 
 namespace {
 
-constexpr Color black = RGB(0, 0, 0);
-constexpr Color gridGrey = RGB(200, 200, 200);
-constexpr const char* tickLabels[] = {"20", "40", "60", "80"};
-
 void drawSegment(VectorRecorder& p, const ternary::Segment& line) {
     const std::optional<int> x1 = wholePixel(line.x1);
     const std::optional<int> y1 = wholePixel(line.y1);
@@ -103,8 +99,9 @@ void Daten2D::DreieckV(VectorRecorder& p, double x0, double yb, double s) {
     p.setPenHeight(1);
     if (showtext) {
         p.setTextSize(fontsize);
-        for (int k = 1; k <= 4; ++k) {
-            drawTextAt(p, tickLabels[k - 1], ternary::tickLabelX(x0, s, k), yb + 20);
+        int k = 1;
+        for (const std::string_view label : ternary::tickLabels) {
+            drawTextAt(p, label, ternary::tickLabelX(x0, s, k++), yb + 20);
         }
     }
     p.setForeColor(black);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace morvane {
 struct datarow;
@@ -48,7 +49,8 @@ StepSegments gridLines(double x0, double yb, double s);
 StepSegments tickStrokes(double x0, double yb, double s);
 // Left side, right side, base; slightly offset so that the 2-pixel pen closes the corners.
 std::array<Segment, 3> borderLines(double x0, double yb, double s);
-// Left end of the tick label k (1 to 4 for "20" to "80").
+// The tick labels under the base, k = 1 to 4, and the left end of label k.
+inline constexpr std::array<std::string_view, 4> tickLabels = {"20", "40", "60", "80"};
 double tickLabelX(double x0, double s, int k);
 
 // The corners of a face: component names and values of the left, right and top corner. Faces
