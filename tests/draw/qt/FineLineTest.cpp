@@ -40,6 +40,11 @@ const FineLineCase fineLineCases[] = {
      merged(merged(run(3, 3, 0, 63), run(4, 4, 0, 191)),
             merged(merged(run(3, 3, 1, 63), run(4, 4, 1, 191)),
                    merged(run(3, 3, 2, 63), run(4, 4, 2, 191))))},
+    // One pass with fractions in both axes (fx 0.25, fy 0.375): each of the four pixels gets
+    // its own weight, 0.46875, 0.15625, 0.28125 and 0.09375, in the order of the rule.
+    {"both fractions", 2.25, 2.375, 3.25, 3.375,
+     merged(merged(run(2, 2, 2, 135), run(3, 3, 2, 215)),
+            merged(run(2, 2, 3, 183), run(3, 3, 3, 231)))},
     // Starting far outside: the passes inside the picture are drawn as from any start.
     {"entering from far away", -100000, 10, 30, 10, run(0, 29, 10, 0)},
     // The last column and row: the neighbours beyond the picture are skipped.
