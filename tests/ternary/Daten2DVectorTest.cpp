@@ -1,6 +1,7 @@
 // "Copy vector image": the triangle diagram recorded into the vector recorder.
 #include "draw/RecordingGraphics.h"
 #include "draw/RecordingVectorRecorder.h"
+#include "support/KeptRecorder.h"
 #include "ternary/Daten2D.h"
 #include "ternary/TernaryTestSupport.h"
 
@@ -15,20 +16,10 @@ using test::indexOf;
 using test::RowValues;
 using test::slice;
 
-// A recorder that leaves its calls behind when the model drops it.
-class KeptRecorder : public RecordingVectorRecorder {
-public:
-    explicit KeptRecorder(std::vector<std::string>& kept) : m_kept(kept) {}
-    ~KeptRecorder() override { m_kept = calls; }
-
-private:
-    std::vector<std::string>& m_kept;
-};
-
 DiagramServices servicesKeeping(std::vector<std::string>& kept, int copyResult = 0) {
     DiagramServices services;
     services.newRecorder = [&kept, copyResult]() -> std::unique_ptr<VectorRecorder> {
-        auto recorder = std::make_unique<KeptRecorder>(kept);
+        auto recorder = std::make_unique<test::KeptRecorder>(kept);
         recorder->copyResult = copyResult;
         return recorder;
     };
@@ -198,6 +189,7 @@ TEST(CopyVectorImage, ErrorOfTheRecorderBecomesTheMessage) {
     model.data = datasetOf({});
     EXPECT_EQ(model.CopyVectorImage(625, 449, 0),
               "Error -108 on creating the images. (Vector images are not supported on Windows!)");
+    ASSERT_FALSE(kept.empty());
     EXPECT_EQ(kept.back(), "CopyPicture");
 }
 

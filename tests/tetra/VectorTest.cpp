@@ -1,6 +1,7 @@
 #include "TetraTestSupport.h"
 #include "draw/RecordingGraphics.h"
 #include "draw/RecordingVectorRecorder.h"
+#include "support/KeptRecorder.h"
 #include "tetra/Daten3D.h"
 
 #include <gtest/gtest.h>
@@ -12,13 +13,12 @@ using test::callsBetween;
 using test::callsOf;
 using test::centreRow;
 
-// Services whose recorders are RecordingVectorRecorders; the last one made stays readable.
+// Services whose recorders leave their calls in `kept` when the model drops them.
 struct RecorderServices {
-    RecorderServices(int copyResult = 0) {
+    explicit RecorderServices(int copyResult = 0) {
         services.newRecorder = [this, copyResult]() -> std::unique_ptr<VectorRecorder> {
-            auto recorder = std::make_unique<RecordingVectorRecorder>();
+            auto recorder = std::make_unique<test::KeptRecorder>(kept);
             recorder->copyResult = copyResult;
-            last = recorder.get();
             ++made;
             return recorder;
         };
@@ -30,7 +30,7 @@ struct RecorderServices {
         };
     }
     DiagramServices services;
-    RecordingVectorRecorder* last = nullptr; // owned by the model's CopyVectorImage while it runs
+    std::vector<std::string> kept;
     int made = 0;
 };
 
@@ -121,9 +121,16 @@ TEST(Daten3DVector, CopyRecordsAtTheGivenSizeAndReportsSuccessSilently) {
     RecorderServices recorders;
     Daten3D model(recorders.services);
     model.data = centreRow();
-    EXPECT_EQ(model.CopyVectorImage(400, 400), "");
+    EXPECT_EQ(model.CopyVectorImage(400, 300), "");
     EXPECT_EQ(recorders.made, 1);
-    EXPECT_EQ(model.CenterX, 200);
+    // One picture of the given size, the whole drawing laid out for it, then the copy.
+    ASSERT_FALSE(recorders.kept.empty());
+    EXPECT_EQ(recorders.kept.front(), "CreatePicture 400,300");
+    EXPECT_EQ(recorders.kept.back(), "CopyPicture");
+    EXPECT_EQ(callsNamed(recorders.kept, "CreatePicture").size(), 1u);
+    EXPECT_EQ(callsNamed(recorders.kept, "CopyPicture").size(), 1u);
+    EXPECT_EQ(callsNamed(recorders.kept, "PaintOval"),
+              std::vector<std::string>{"PaintOval 195,145,10,10"});
 }
 
 TEST(Daten3DVector, CopyFailureGivesExactlyTheOneMessage) {
@@ -132,6 +139,8 @@ TEST(Daten3DVector, CopyFailureGivesExactlyTheOneMessage) {
     model.data = centreRow();
     EXPECT_EQ(model.CopyVectorImage(400, 400),
               "Error -108 on creating the images. (Vector images are not supported on Windows!)");
+    ASSERT_FALSE(failing.kept.empty());
+    EXPECT_EQ(failing.kept.back(), "CopyPicture");
     Daten3D withoutRecorder;
     withoutRecorder.data = centreRow();
     EXPECT_EQ(withoutRecorder.CopyVectorImage(400, 400), vectorImageErrorMessage(-1));
