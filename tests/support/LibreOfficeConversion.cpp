@@ -83,10 +83,9 @@ PageLocation locateDrawing(const QImage& page, const QRectF& content, int whiteL
     if (!location.found() || content.width() <= 0 || content.height() <= 0) {
         return location;
     }
-    // The box's pixels run from left to right inclusive: width + 1 page pixels cover the
-    // content's width.
-    location.scaleX = (location.drawing.width()) / content.width();
-    location.scaleY = (location.drawing.height()) / content.height();
+    // The box counts both of its edge pixels, so its width covers the content's whole width.
+    location.scaleX = location.drawing.width() / content.width();
+    location.scaleY = location.drawing.height() / content.height();
     location.offsetX = location.drawing.left() - location.scaleX * content.left();
     location.offsetY = location.drawing.top() - location.scaleY * content.top();
     return location;
@@ -96,12 +95,14 @@ std::vector<SvgText> svgTexts(const std::string& svg) {
     std::vector<SvgText> texts;
     QXmlStreamReader reader(QByteArray::fromStdString(svg));
     int depth = 0; // nesting inside the current <text>
+    bool positioned = false;
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isStartElement()) {
             if (reader.name() == QLatin1String("text") && depth == 0) {
                 texts.emplace_back();
                 depth = 1;
+                positioned = false;
             } else if (depth > 0) {
                 ++depth;
             }
@@ -114,6 +115,11 @@ std::vector<SvgText> svgTexts(const std::string& svg) {
                 if (attributes.hasAttribute("font-family")) {
                     texts.back().fontFamily =
                         attributes.value("font-family").toString().toStdString();
+                }
+                if (!positioned && attributes.hasAttribute("x") && attributes.hasAttribute("y")) {
+                    texts.back().x = attributes.value("x").toDouble();
+                    texts.back().y = attributes.value("y").toDouble();
+                    positioned = true;
                 }
             }
         } else if (reader.isEndElement() && depth > 0) {

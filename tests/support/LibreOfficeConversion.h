@@ -72,6 +72,9 @@ struct SvgText {
     std::string text;    // UTF-8, the characters of all its spans
     double fontSize = 0; // as written (LibreOffice writes 1/100 mm: 635 for 18 points)
     std::string fontFamily;
+    // Where the text starts: the first x and y inside it, in the units of the document.
+    double x = 0;
+    double y = 0;
 };
 
 // The texts of every <text> element of an SVG document, in document order.

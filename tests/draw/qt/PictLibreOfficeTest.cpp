@@ -19,7 +19,8 @@ constexpr int frameWidth = 400;
 constexpr int frameHeight = 300;
 
 // Lines in pens of 1 and 2 in several colours, framed and painted ovals, text at 10, 12 and 18
-// through DrawString, MoveTo + DrawText and drawstringV, and a Mac Roman text. Two black marks
+// through DrawString, MoveTo + DrawText and drawstringV, texts placed relative to the previous
+// one (DHText, DVText), and a Mac Roman text. Two black marks
 // at opposite corners of the frame let the tests find the picture on LibreOffice's page.
 void drawTestPicture(MacPictZeptar& p) {
     p.CreatePicture(frameWidth, frameHeight);
@@ -52,10 +53,11 @@ void drawTestPicture(MacPictZeptar& p) {
     p.setForeColor(RGB(0, 0, 0));
     p.setTextSize(18);
     p.DrawString("Tetraeder", 20, 150);
+    p.DrawString("unten", 20, 185); // straight below the previous text: DVText
     p.setTextSize(12);
     p.MoveTo(160, 150);
     p.DrawText("Kanten");
-    p.DrawText("oben");
+    p.DrawText("oben"); // right after the previous text on its baseline: DHText
     p.DrawString("Gr\xC3\xB6\xC3\x9F\x65 \xC2\xB0\x43", 160, 170); // "Größe °C"
     gemeinsames::drawstringV(p, "Al2O3", 250, 150);
 }
@@ -236,6 +238,35 @@ TEST_F(PictLibreOffice, SvgHoldsTheTextsInHelveticaAtTheirSizes) {
         ASSERT_NE(find(digit), nullptr) << digit;
         EXPECT_EQ(find(digit)->fontSize, test::pointsToSvgUnits(10));
     }
+}
+
+TEST_F(PictLibreOffice, FollowingTextsStartFromThePreviousTextOrigin) {
+    ASSERT_TRUE(svg()) << svg().log;
+    const auto texts = test::svgTexts(test::readBytes(svg().output));
+    auto find = [&](const std::string& text) -> const test::SvgText* {
+        for (const auto& t : texts) {
+            if (t.text == text) {
+                return &t;
+            }
+        }
+        return nullptr;
+    };
+    const auto* tetraeder = find("Tetraeder");
+    const auto* unten = find("unten");
+    const auto* kanten = find("Kanten");
+    const auto* oben = find("oben");
+    ASSERT_TRUE(tetraeder && unten && kanten && oben);
+    // The SVG keeps the picture's scale: one pixel is 1/72 inch, in 1/100 mm.
+    const double unit = test::pointsToSvgUnits(72) / 72.0;
+    EXPECT_NEAR(kanten->x - tetraeder->x, 140 * unit, 2);
+    // DHText: "oben" starts where "Kanten" ends, on the same baseline.
+    MacPictZeptar widths;
+    widths.setTextSize(12);
+    EXPECT_NEAR(oben->x - kanten->x, widths.StringWidth("Kanten") * unit, 2);
+    EXPECT_NEAR(oben->y, kanten->y, 1);
+    // DVText: "unten" starts 35 pixels below "Tetraeder".
+    EXPECT_NEAR(unten->x, tetraeder->x, 1);
+    EXPECT_NEAR(unten->y - tetraeder->y, 35 * unit, 2);
 }
 
 } // namespace
