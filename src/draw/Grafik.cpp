@@ -77,8 +77,8 @@ Color heller(Color color) {
 void drawfineline(const Graphics& g, RGBSurface& surface, double x1, double y1, double x2,
                   double y2) {
     const Color foreground = g.ForeColor();
-    // Differences and positions stay in doubles (whole values where the rule truncates), so
-    // that no coordinate is ever converted to an integer outside its range.
+    // Differences and positions stay in doubles (whole values where the line truncates them),
+    // so that no coordinate is ever converted to an integer outside its range.
     const double dx = std::trunc(x2 - x1);
     const double dy = std::trunc(y2 - y1);
     const double n = std::max(std::abs(dx), std::abs(dy));
@@ -88,9 +88,8 @@ void drawfineline(const Graphics& g, RGBSurface& surface, double x1, double y1, 
     const double sx = dx / n;
     const double sy = dy / n;
     // Only the passes near the surface are walked, so a line that starts far outside costs no
-    // more than one inside. A line that starts inside walks every pass by repeated addition,
-    // exactly as the rule reads; one that starts outside jumps to its first pass near the
-    // surface.
+    // more than one inside. A line that starts inside steps from its start by repeated
+    // addition, pass by pass; one that starts outside jumps to its first pass near the surface.
     const PassRange alongX = passesNear(x1, sx, surface.Width(), n);
     const PassRange alongY = passesNear(y1, sy, surface.Height(), n);
     const double first = std::max(alongX.first, alongY.first);

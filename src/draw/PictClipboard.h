@@ -17,8 +17,7 @@ public:
     virtual int putPicture(const std::string& pict, const std::string& svg) = 0;
 };
 
-// Error numbers of CopyPicture, after the classic Mac OS ones that users of the original
-// program would have seen.
+// Error numbers of CopyPicture, after the classic Mac OS error codes of the same meaning.
 namespace PictError {
 // There is no clipboard to put the picture on (noScrapErr).
 inline constexpr int noClipboard = -100;

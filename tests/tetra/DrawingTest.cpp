@@ -136,7 +136,7 @@ TEST(Daten3DDrawing, StepsRunInPipelineOrder) {
         "PenHeight", "ForeColor",  "DrawLine",  "PenWidth", "PenHeight",  "ForeColor",
         "TextSize",  "DrawString", "TextFont",  "TextSize", "DrawString"};
     EXPECT_EQ(steps, expected);
-    // Credit: size 12, 18 characters at 6 pixels = 108 wide, centred; baseline at 0.8 height.
+    // Credit: size 12, 6 pixels a character, centred; baseline at 0.8 of the height.
     const std::string credit = "DrawString \"" + std::string(Daten3D::creditLine) + "\" " +
                                std::to_string((400 - 6 * int(Daten3D::creditLine.size())) / 2) +
                                ",320";
