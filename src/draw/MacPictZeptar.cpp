@@ -3,7 +3,9 @@
 #include "data/TextCodec.h"
 #include "draw/PictFontWidths.h"
 
+#include <algorithm>
 #include <fstream>
+#include <limits>
 
 namespace morvane {
 namespace {
@@ -22,8 +24,9 @@ int macRomanWidth(std::string_view macRoman, int size) {
         units += PictFontWidths::helvetica[static_cast<unsigned char>(c)];
     }
     const long long scaled = units * size;
-    return static_cast<int>((2 * scaled + PictFontWidths::unitsPerEm) /
-                            (2 * PictFontWidths::unitsPerEm));
+    const long long width =
+        (2 * scaled + PictFontWidths::unitsPerEm) / (2 * PictFontWidths::unitsPerEm);
+    return static_cast<int>(std::min<long long>(width, std::numeric_limits<int>::max()));
 }
 
 } // namespace
@@ -127,7 +130,9 @@ void MacPictZeptar::MoveTo(int h, int v) {
 
 void MacPictZeptar::DrawText(std::string_view text) {
     recordText(m_penH, m_penV, text);
-    m_penH += StringWidth(text);
+    // The pen stops at the end of the int range; no picture reaches that far.
+    const long long end = static_cast<long long>(m_penH) + StringWidth(text);
+    m_penH = static_cast<int>(std::min<long long>(end, std::numeric_limits<int>::max()));
 }
 
 int MacPictZeptar::StringWidth(std::string_view text) const {

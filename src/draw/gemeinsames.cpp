@@ -6,6 +6,7 @@
 #include "draw/VectorRecorder.h"
 
 #include <exception>
+#include <limits>
 
 namespace morvane::gemeinsames {
 namespace {
@@ -14,7 +15,8 @@ constexpr int digitSize = 10;
 constexpr int letterSize = 18;
 constexpr int digitDrop = 2;
 
-// Calls `draw(character, isDigit)` for every UTF-8 character of the label.
+// Calls `draw(character, isDigit)` for every UTF-8 character of the label while it returns
+// true.
 template <typename Draw>
 void forEachCharacter(std::string_view label, Draw&& draw) {
     std::size_t start = 0;
@@ -24,9 +26,33 @@ void forEachCharacter(std::string_view label, Draw&& draw) {
             ++end;
         }
         const std::string_view character = label.substr(start, end - start);
-        draw(character, character.size() == 1 && character[0] >= '0' && character[0] <= '9');
+        if (!draw(character, character.size() == 1 && character[0] >= '0' && character[0] <= '9')) {
+            return;
+        }
         start = end;
     }
+}
+
+// The baseline of a character: digits hang below y. At the very end of the int range they stay
+// on the last whole pixel, which no surface reaches anyway.
+int baselineOf(int y, bool digit) {
+    if (!digit) {
+        return y;
+    }
+    return y > std::numeric_limits<int>::max() - digitDrop ? std::numeric_limits<int>::max()
+                                                           : y + digitDrop;
+}
+
+// x advanced by a character's width, truncated; false when that leaves the int range, where no
+// surface reaches: the rest of the label is not drawn.
+bool advance(int& x, double width) {
+    const double next = x + width;
+    if (!(next > std::numeric_limits<int>::min() - 1.0 &&
+          next < std::numeric_limits<int>::max() + 1.0)) {
+        return false;
+    }
+    x = static_cast<int>(next);
+    return true;
 }
 
 // Draws the two lines through `drawLine(text, y)` after `prepare()`; see printdatum.
@@ -78,16 +104,16 @@ void drawstring(Graphics& g, std::string_view label, int x, int y) {
     g.setTextFont("Helvetica");
     forEachCharacter(label, [&](std::string_view character, bool digit) {
         g.setTextSize(digit ? digitSize : letterSize);
-        g.DrawString(character, x, digit ? y + digitDrop : y);
-        x = static_cast<int>(x + g.StringWidth(character));
+        g.DrawString(character, x, baselineOf(y, digit));
+        return advance(x, g.StringWidth(character));
     });
 }
 
 void drawstringV(VectorRecorder& p, std::string_view label, int x, int y) {
     forEachCharacter(label, [&](std::string_view character, bool digit) {
         p.setTextSize(digit ? digitSize : letterSize);
-        p.DrawString(character, x, digit ? y + digitDrop : y);
-        x += p.StringWidth(character);
+        p.DrawString(character, x, baselineOf(y, digit));
+        return advance(x, p.StringWidth(character));
     });
 }
 

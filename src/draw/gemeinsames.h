@@ -20,7 +20,8 @@ inline constexpr std::string_view creditLine = "Gezeichnet mit Morvane";
 // Sets the font to "Helvetica", then draws each character of the UTF-8 label: digits 0-9 at
 // size 10, 2 pixels below the baseline y; everything else at size 18 on it. x (left end of the
 // first character) advances by each character's real width, truncated after adding. Leaves the
-// surface at the size of the last character.
+// surface at the size of the last character. A label ends early where its next character would
+// start beyond the int range, far off any surface.
 void drawstring(Graphics& g, std::string_view label, int x, int y);
 
 // The same on the vector recorder: no font is set, and the recorder's whole-pixel widths are

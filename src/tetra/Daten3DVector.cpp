@@ -36,9 +36,10 @@ void Daten3D::drawV(VectorRecorder& p, int /*mode*/) {
     NochmalTetraederV(p);
     p.setForeColor(black);
     p.setTextSize(fontsize);
-    const int creditX = (p.Width() - p.StringWidth(creditLine)) / 2;
+    int creditX = 0;
     int creditY = 0;
-    if (toPixel(CenterY * 1.6, creditY)) {
+    if (toPixel((static_cast<double>(p.Width()) - p.StringWidth(creditLine)) / 2, creditX) &&
+        toPixel(CenterY * 1.6, creditY)) {
         p.DrawString(creditLine, creditX, creditY);
     }
     printdatumV(p);

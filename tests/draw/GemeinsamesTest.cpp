@@ -3,6 +3,7 @@
 #include "draw/RecordingGraphics.h"
 #include "draw/RecordingVectorRecorder.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace morvane {
@@ -66,6 +67,24 @@ TEST(Gemeinsames, DrawstringVSetsNoFontAndAddsWholeWidths) {
     RecordingVectorRecorder empty;
     gemeinsames::drawstringV(empty, "", 0, 0);
     EXPECT_TRUE(empty.calls.empty());
+}
+
+TEST(Gemeinsames, LabelsStopAtTheEndOfTheIntRange) {
+    // Characters that would start beyond the int range lie beyond every surface: the label ends
+    // there, and a digit at the last rows stays on the last one.
+    const Calls raster = {"TextFont Helvetica", "TextSize 18", "DrawString \"A\" 2147483642,7",
+                          "TextFont Helvetica", "TextSize 10", "DrawString \"2\" 0,2147483647"};
+    RecordingGraphics g(400, 300);
+    gemeinsames::drawstring(g, "AB", INT_MAX - 5, 7);
+    gemeinsames::drawstring(g, "2", 0, INT_MAX - 1);
+    EXPECT_EQ(g.calls, raster);
+
+    const Calls vector = {"TextSize 18", "DrawString \"A\" 2147483642,7", "TextSize 10",
+                          "DrawString \"2\" 0,2147483647"};
+    RecordingVectorRecorder p;
+    gemeinsames::drawstringV(p, "AB", INT_MAX - 5, 7);
+    gemeinsames::drawstringV(p, "2", 0, INT_MAX - 1);
+    EXPECT_EQ(p.calls, vector);
 }
 
 } // namespace

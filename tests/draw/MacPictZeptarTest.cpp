@@ -4,6 +4,7 @@
 #include "draw/gemeinsames.h"
 #include "support/TestPaths.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace morvane {
@@ -161,6 +162,16 @@ TEST(MacPictZeptar, DrawTextStartsAtThePenAndMovesIt) {
     ASSERT_EQ(opcodes(ops).back(), 0x0029);
     EXPECT_EQ(ops[ops.size() - 2].payload, bytes({0, 100, 0, 40, 2}) + "20");
     EXPECT_EQ(ops.back().payload, bytes({width, 2}) + "40");
+}
+
+TEST(MacPictZeptar, ThePenStopsAtTheEndOfTheIntRange) {
+    MacPictZeptar recorder;
+    recorder.CreatePicture(400, 300);
+    recorder.MoveTo(INT_MAX - 3, 10);
+    recorder.DrawText("Kanten");
+    recorder.DrawText("oben");
+    EXPECT_NE(recorder.svgDocument().find("<text x=\"2147483647\" y=\"10\""), std::string::npos)
+        << recorder.svgDocument();
 }
 
 TEST(MacPictZeptar, TextIsMacRomanInRunsOfAtMost255Characters) {
