@@ -39,9 +39,13 @@ TEST(QtPicture, NewPicturesAreWhite32BitAt72Dpi) {
     picture->setVerticalResolution(144);
     EXPECT_NEAR(qtPicture.horizontalResolution(), 144, 0.01);
     EXPECT_NEAR(qtPicture.verticalResolution(), 144, 0.01);
-    // The surfaces stay those of the picture.
-    EXPECT_EQ(&picture->graphics(), &picture->graphics());
+    // Both surfaces show the same pixels: what one draws, the other reads.
     EXPECT_EQ(picture->graphics().Width(), 637);
+    picture->graphics().setForeColor(RGB(12, 34, 56));
+    picture->graphics().FillRect(3, 4, 1, 1);
+    EXPECT_EQ(picture->rgbSurface().Pixel(3, 4), RGB(12, 34, 56));
+    picture->rgbSurface().setPixel(5, 6, RGB(200, 0, 100));
+    EXPECT_EQ(image.pixel(5, 6), qRgb(200, 0, 100));
 }
 
 TEST(QtPicture, AbsurdSizesGiveNoPicture) {
