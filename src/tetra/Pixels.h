@@ -3,7 +3,8 @@
 namespace morvane::tetra {
 
 // Reals beyond this many pixels from the origin lie far outside any picture; refusing them
-// keeps every whole-pixel value, and any box size added to it, inside the int range.
+// keeps every whole-pixel value, and a box corner half a diameter away from it, inside the int
+// range.
 inline constexpr double pixelLimit = 1 << 29;
 
 // Truncates a real pixel coordinate toward zero into `pixel`. False (and `pixel` untouched) when
