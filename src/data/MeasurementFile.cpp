@@ -199,7 +199,11 @@ SaveResult save(Dataset& data, const std::filesystem::path& path) {
     }
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // Built step by step: GCC 12 warns falsely (-Wrestrict) on the chained concatenation.
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".XXXXXX";
+    std::string temporary = (folder / name).string();
     FileDescriptor fd(::mkstemp(temporary.data()));
     if (fd.get() < 0) {
         return {false, systemReason(errno)};
