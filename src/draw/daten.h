@@ -23,4 +23,10 @@ public:
     virtual void draw(RGBSurface* surface, Graphics& g, int mode) = 0;
 };
 
+// What both models' makepicture do: the reused or new picture (see reusedOrNewPicture) with
+// `model` drawn into it through its pixel and drawing surfaces and `mode`; none when no picture
+// can be had.
+std::unique_ptr<Picture> drawnPicture(daten& model, const PictureFactory* factory, int width,
+                                      int height, std::unique_ptr<Picture> previous, int mode);
+
 } // namespace morvane

@@ -39,13 +39,7 @@ std::unique_ptr<Picture> Daten2D::makepicture(int width, int height,
     if (!data) {
         return nullptr;
     }
-    std::unique_ptr<Picture> picture =
-        reusedOrNewPicture(m_services.pictures, width, height, std::move(previous));
-    if (!picture) {
-        return nullptr;
-    }
-    draw(&picture->rgbSurface(), picture->graphics(), which);
-    return picture;
+    return drawnPicture(*this, m_services.pictures, width, height, std::move(previous), which);
 }
 
 void Daten2D::draw(RGBSurface* surface, Graphics& g, int mode) {

@@ -166,13 +166,7 @@ std::unique_ptr<Picture> Daten3D::makepicture(int width, int height,
     if (!data) {
         return nullptr;
     }
-    std::unique_ptr<Picture> picture =
-        reusedOrNewPicture(m_services.pictures, width, height, std::move(previous));
-    if (!picture) {
-        return nullptr;
-    }
-    draw(&picture->rgbSurface(), picture->graphics(), 1);
-    return picture;
+    return drawnPicture(*this, m_services.pictures, width, height, std::move(previous), 1);
 }
 
 void Daten3D::draw(RGBSurface* surface, Graphics& g, int /*mode*/) {
