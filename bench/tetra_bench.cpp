@@ -4,6 +4,7 @@
 // - Redraw: the same at the same angles again (the rows are already in depth order);
 // - ModelOnly: on a surface that draws nothing, the cost of the model itself.
 // Each timed drawing but Redraw starts from the rows in file order, as a first drawing does.
+#include "RandomCompositions.h"
 #include "draw/Graphics.h"
 #include "draw/qt/BundledFonts.h"
 #include "draw/qt/QtPicture.h"
@@ -19,25 +20,6 @@ namespace {
 
 constexpr int pictureWidth = 637;
 constexpr int pictureHeight = 486;
-
-std::shared_ptr<Dataset> randomCompositions(std::int64_t count) {
-    auto data = std::make_shared<Dataset>();
-    data->reihen.reserve(static_cast<std::size_t>(count) + 1);
-    std::mt19937_64 random(42);
-    std::uniform_real_distribution<double> value(0.0, 100.0);
-    std::uniform_int_distribution<int> colour(0, 15);
-    for (std::int64_t i = 1; i <= count; ++i) {
-        datarow row;
-        row.anr = static_cast<std::int32_t>(i);
-        row.a = value(random);
-        row.b = value(random);
-        row.c = value(random);
-        row.d = value(random);
-        row.farbe = colour(random);
-        data->addrow(row);
-    }
-    return data;
-}
 
 // A surface that draws nothing: the cost of the model alone.
 class NullGraphics : public Graphics {
@@ -71,7 +53,7 @@ private:
 };
 
 void configure(Daten3D& model, std::int64_t rows) {
-    model.data = randomCompositions(rows);
+    model.data = bench::randomCompositions(rows);
     model.WinkelPosition(55, 45, 90);
     model.which = 1;
 }

@@ -6,6 +6,7 @@
 //   the canvas), the name of the point under the moving mouse (hit test), one render of the
 //   triangle as on every activation.
 
+#include "RandomCompositions.h"
 #include "app/App.h"
 #include "draw/qt/BundledFonts.h"
 #include "draw/qt/QtDiagramServices.h"
@@ -112,31 +113,11 @@ void ScrollMillionRows(benchmark::State& state) {
 }
 BENCHMARK(ScrollMillionRows)->Unit(benchmark::kMillisecond);
 
-// Random compositions with colours 0 to 15, as a loaded file would give them.
-std::shared_ptr<morvane::Dataset> randomRows(std::int64_t count) {
-    auto data = std::make_shared<morvane::Dataset>();
-    data->reihen.reserve(static_cast<std::size_t>(count) + 1);
-    std::mt19937_64 random(42);
-    std::uniform_real_distribution<double> value(0.0, 100.0);
-    std::uniform_int_distribution<int> colour(0, 15);
-    for (std::int64_t i = 1; i <= count; ++i) {
-        morvane::datarow row;
-        row.anr = static_cast<std::int32_t>(i);
-        row.a = value(random);
-        row.b = value(random);
-        row.c = value(random);
-        row.d = value(random);
-        row.farbe = colour(random);
-        data->addrow(row);
-    }
-    return data;
-}
-
 // A dragged angle slider moves by one degree: the window renders the tetrahedron (637 x 486;
 // second argument: no face projection, or the projection on face ABC) and the canvas repaints.
 void DragAngleSlider3D(benchmark::State& state) {
-    auto* window =
-        morvane::Ausgabe3D::open(randomRows(state.range(0)), morvane::qtDiagramServices({}));
+    auto* window = morvane::Ausgabe3D::open(morvane::bench::randomCompositions(state.range(0)),
+                                            morvane::qtDiagramServices({}));
     window->findChild<QComboBox*>("PopupProjektion")
         ->setCurrentIndex(static_cast<int>(state.range(1)));
     waitUntilExposed(*window);
@@ -153,8 +134,8 @@ BENCHMARK(DragAngleSlider3D)->Args({100'000, 0})->Args({100'000, 1})->Unit(bench
 
 // The mouse moves over the canvas: the point under it is looked up and named.
 void MouseOverCanvas3D(benchmark::State& state) {
-    auto* window =
-        morvane::Ausgabe3D::open(randomRows(state.range(0)), morvane::qtDiagramServices({}));
+    auto* window = morvane::Ausgabe3D::open(morvane::bench::randomCompositions(state.range(0)),
+                                            morvane::qtDiagramServices({}));
     waitUntilExposed(*window);
     std::mt19937 random(3);
     std::uniform_int_distribution<int> x(0, 636);
@@ -168,8 +149,8 @@ BENCHMARK(MouseOverCanvas3D)->Arg(100'000)->Unit(benchmark::kMicrosecond);
 
 // The triangle window renders (625 x 449) and repaints, as whenever it comes to the front.
 void RenderTriangle2D(benchmark::State& state) {
-    auto* window =
-        morvane::Ausgabe2D::open(randomRows(state.range(0)), morvane::qtDiagramServices({}));
+    auto* window = morvane::Ausgabe2D::open(morvane::bench::randomCompositions(state.range(0)),
+                                            morvane::qtDiagramServices({}));
     waitUntilExposed(*window);
     for (auto _ : state) {
         window->update();
