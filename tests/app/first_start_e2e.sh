@@ -13,6 +13,8 @@ for tool in Xvfb xdotool; do
     fi
 done
 source "$source_dir/tools/xvfb-session.sh"
+# A busy machine (the LibreOffice tests run beside this one) may take long to show a window.
+export MORVANE_WAIT_SECONDS="${MORVANE_WAIT_SECONDS:-60}"
 
 user="$(mktemp -d)"
 export HOME="$user/home" XDG_CONFIG_HOME="$user/home/.config" XDG_RUNTIME_DIR="$user/runtime"
@@ -22,13 +24,20 @@ cp "$source_dir/examples/gesteine.txt" "$user/Messreihe 7.txt"
 
 fail() {
     echo "FAIL: $*"
+    if kill -0 "$program" 2>/dev/null; then
+        echo "(the program is still running)"
+    else
+        echo "(the program has ended)"
+    fi
+    echo "--- the program's output:"
+    cat "$user/program.log" 2>/dev/null || true
     kill "$program" 2>/dev/null || true
     rm -rf "$user"
     exit 1
 }
 
 morvane_start_xvfb
-"$morvane" "$user/Messreihe 7.txt" &
+"$morvane" "$user/Messreihe 7.txt" >"$user/program.log" 2>&1 &
 program=$!
 
 about="$(morvane_wait_window --class morvane)" || fail "the about screen did not appear"

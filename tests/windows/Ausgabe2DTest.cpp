@@ -43,20 +43,17 @@ class Ausgabe2DTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TemporaryFolder> m_folder;
-    QList<QPointer<QWidget>> m_windows;
-    int m_drawings = 0;
-    int m_beeps = 0;
+    test::GraphTestRun m_run;
 
     std::shared_ptr<Dataset> rows() {
-        return test::loadRows(*m_folder, "rows.txt", test::threeRows);
+        return test::loadRows(*m_run.folder, "rows.txt", test::threeRows);
     }
 
     // A window opened as the data window opens it, shown and in front.
     Ausgabe2D& open(std::shared_ptr<Dataset> data = nullptr) {
-        Ausgabe2D* window =
-            Ausgabe2D::open(data ? std::move(data) : rows(), test::countingServices(&m_drawings));
-        m_windows << window;
+        Ausgabe2D* window = Ausgabe2D::open(data ? std::move(data) : rows(),
+                                            test::countingServices(&m_run.drawings));
+        m_run.windows << window;
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window)) {
             qFatal("the 2D window did not come to the front");
@@ -69,21 +66,9 @@ private:
     }
 
 private slots:
-    void init() {
-        m_folder = std::make_unique<test::TemporaryFolder>();
-        m_drawings = 0;
-        m_beeps = 0;
-        SystemBeep::setListener([this] { ++m_beeps; });
-    }
+    void init() { m_run.start(); }
 
-    void cleanup() {
-        for (const QPointer<QWidget>& window : m_windows) {
-            delete window.data();
-        }
-        m_windows.clear();
-        SystemBeep::setListener({});
-        m_folder.reset();
-    }
+    void cleanup() { m_run.finish(); }
 
     void everyControlSitsAtItsBox_data() {
         QTest::addColumn<QString>("name");
@@ -117,7 +102,7 @@ private slots:
     }
 
     void theFaceChoicesAreTheFourNameTriples() {
-        auto data = test::loadRows(*m_folder, "named.txt",
+        auto data = test::loadRows(*m_run.folder, "named.txt",
                                    "Nr\tSiO2\tAl2O3\tFeO\tMgO\tFarbe\n1\t1\t1\t1\t1\t0\n");
         Ausgabe2D& window = open(data);
         QCOMPARE(window.data()->data, data);
@@ -136,11 +121,11 @@ private slots:
     void theThirdFaceIsCDA() {
         Ausgabe2D& window = open();
         auto& faces = control<QComboBox>(window, "PopupProjektion");
-        const int before = m_drawings;
+        const int before = m_run.drawings;
         faces.setCurrentIndex(2);
         QCOMPARE(faces.currentText(), QString("A - C - D"));
         QCOMPARE(window.data()->which, 2);
-        QCOMPARE(m_drawings, before + 1);
+        QCOMPARE(m_run.drawings, before + 1);
         // On face C - D - A, row 12 (all A) lies on the left corner, row 10 (A and C) halfway
         // along the base.
         QCOMPARE(test::hitAnr(window, leftCorner.x(), leftCorner.y()), 12);
@@ -185,10 +170,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&other));
         // Another window recolours row 12 while this one is behind.
         test::rowNumbered(*window.data()->data, 12)->farbe = 9;
-        const int before = m_drawings;
+        const int before = m_run.drawings;
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(m_drawings, before + 1);
+        QCOMPARE(m_run.drawings, before + 1);
         QCOMPARE(test::pixel(*pictureImage(*window.bild()), leftCorner.x(), leftCorner.y()),
                  RGB(255, 0, 0));
     }
@@ -197,20 +182,20 @@ private slots:
         Ausgabe2D& window = open();
         const Dataset& data = *window.data()->data;
         QTest::mouseClick(window.Farben(9), Qt::LeftButton);
-        const int before = m_drawings;
+        const int before = m_run.drawings;
         click(window, leftCorner + QPoint(3, -4));
         QCOMPARE(test::rowNumbered(data, 12)->farbe, 9);
         QCOMPARE(data.changed, 2);
-        QCOMPARE(m_drawings, before + 1);
+        QCOMPARE(m_run.drawings, before + 1);
         QCOMPARE(test::pixel(*pictureImage(*window.bild()), leftCorner.x(), leftCorner.y()),
                  RGB(255, 0, 0));
         click(window, QPoint(600, 20));
-        QCOMPARE(m_beeps, 1);
+        QCOMPARE(m_run.beeps, 1);
         window._ViewFarbpalette_Action();
         click(window, rightCorner);
         click(window, QPoint(600, 20));
         QCOMPARE(test::rowNumbered(data, 11)->farbe, 2);
-        QCOMPARE(m_beeps, 1);
+        QCOMPARE(m_run.beeps, 1);
     }
 
     void theMouseNamesThePointUnderIt() {
@@ -230,7 +215,7 @@ private slots:
         // A 3D window projecting the rows onto a face, and this diagram drawn at another size
         // (as for a print-out), both rewrite the positions stored in the shared rows.
         Ausgabe3D* solid = Ausgabe3D::open(data, test::countingServices());
-        m_windows << solid;
+        m_run.windows << solid;
         control<QComboBox>(*solid, "PopupProjektion").setCurrentIndex(1);
         QVERIFY(window.data()->makepicture(300, 300, nullptr));
         QVERIFY(test::rowNumbered(*data, 12)->PunktX != leftCorner.x());
@@ -269,10 +254,10 @@ private slots:
             {"CheckText", &Daten2D::showtext},
             {"CheckData", &Daten2D::showdata}};
         for (const auto& [name, flag] : switches) {
-            const int before = m_drawings;
+            const int before = m_run.drawings;
             control<QCheckBox>(window, name).setChecked(false);
             QVERIFY2(!(window.data()->*flag), name);
-            QCOMPARE(m_drawings, before + 1);
+            QCOMPARE(m_run.drawings, before + 1);
         }
     }
 
@@ -288,7 +273,7 @@ private slots:
             QVERIFY2(!window.hasMenuHandler(item), item);
         }
         auto* empty = new Ausgabe2D(test::countingServices());
-        m_windows << empty;
+        m_run.windows << empty;
         empty->update();
         QCOMPARE(empty->bild(), nullptr);
         QVERIFY(!test::evaluate(*empty).captions.contains("FileSave2"));
@@ -296,10 +281,10 @@ private slots:
 
     void theColourButtonsFollowTheWidthUpToItsLimit() {
         Ausgabe2D& window = open();
-        const int before = m_drawings;
+        const int before = m_run.drawings;
         window.resize(400, window.height());
         QTRY_COMPARE(window.content()->width(), 400);
-        QVERIFY(m_drawings > before);
+        QVERIFY(m_run.drawings > before);
         QCOMPARE(window.bild()->Width(), 235);
         QCOMPARE(window.Farben(1)->geometry(), QRect(13, 0, 13, 20));
         window.resize(1200, window.height());

@@ -37,18 +37,16 @@ class Ausgabe3DTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TemporaryFolder> m_folder;
-    QList<QPointer<QWidget>> m_windows;
-    int m_drawings = 0;
-    int m_beeps = 0;
+    test::GraphTestRun m_run;
 
     // A window opened as the data window opens it, on the three rows, shown.
     Ausgabe3D& open(std::shared_ptr<Dataset> data = nullptr) {
         if (!data) {
-            data = test::loadRows(*m_folder, "rows.txt", test::threeRows);
+            data = test::loadRows(*m_run.folder, "rows.txt", test::threeRows);
         }
-        Ausgabe3D* window = Ausgabe3D::open(std::move(data), test::countingServices(&m_drawings));
-        m_windows << window;
+        Ausgabe3D* window =
+            Ausgabe3D::open(std::move(data), test::countingServices(&m_run.drawings));
+        m_run.windows << window;
         if (!QTest::qWaitForWindowExposed(window)) {
             qFatal("the 3D window was not shown");
         }
@@ -79,21 +77,9 @@ private:
     }
 
 private slots:
-    void init() {
-        m_folder = std::make_unique<test::TemporaryFolder>();
-        m_drawings = 0;
-        m_beeps = 0;
-        SystemBeep::setListener([this] { ++m_beeps; });
-    }
+    void init() { m_run.start(); }
 
-    void cleanup() {
-        for (const QPointer<QWidget>& window : m_windows) {
-            delete window.data();
-        }
-        m_windows.clear();
-        SystemBeep::setListener({});
-        m_folder.reset();
-    }
+    void cleanup() { m_run.finish(); }
 
     void everyControlSitsAtItsBox_data() {
         QTest::addColumn<QString>("name");
@@ -133,13 +119,13 @@ private slots:
     }
 
     void opensOnTheDataSetWithItsFaceChoices() {
-        auto data = test::loadRows(*m_folder, "rows.txt",
+        auto data = test::loadRows(*m_run.folder, "rows.txt",
                                    "Nr\tSiO2\tAl2O3\tFeO\tMgO\tFarbe\n1\t1\t1\t1\t1\t0\n");
         Ausgabe3D& window = open(data);
         QCOMPARE(window.data()->data, data); // the same object, not a copy
         QCOMPARE(window.bild()->Width(), 637);
         QCOMPARE(window.bild()->Height(), 486);
-        QCOMPARE(m_drawings, 1);
+        QCOMPARE(m_run.drawings, 1);
         const QComboBox& faces = control<QComboBox>(window, "PopupProjektion");
         QStringList items;
         for (int i = 0; i < faces.count(); ++i) {
@@ -175,7 +161,7 @@ private slots:
         control<UpDownArrows>(window, "LittleWinkel3").upButton()->click();
         QCOMPARE(window.data()->winkel3, 1.0);
         QCOMPARE(winkelText(window, 3), "1" + degreeSign);
-        QCOMPARE(m_drawings, 5); // opening, the slider, one per arrow click
+        QCOMPARE(m_run.drawings, 5); // opening, the slider, one per arrow click
     }
 
     void anglesAreCorrectedOnce_data() {
@@ -219,9 +205,9 @@ private slots:
     void aPresetSetsTheAnglesAndStaysShownUntilAnAngleMoves() {
         Ausgabe3D& window = open();
         auto& presets = control<QComboBox>(window, "popupansicht");
-        const int before = m_drawings;
+        const int before = m_run.drawings;
         presets.setCurrentIndex(2);
-        QCOMPARE(m_drawings, before + 1);
+        QCOMPARE(m_run.drawings, before + 1);
         QCOMPARE(slider(window, 1).value(), 73);
         QCOMPARE(slider(window, 2).value(), 345);
         QCOMPARE(slider(window, 3).value(), 34);
@@ -236,7 +222,7 @@ private slots:
         QCOMPARE(presets.currentIndex(), -1);
         QCOMPARE(window.data()->winkel2, 300.0);
         QCOMPARE(winkelText(window, 2), "300" + degreeSign);
-        QCOMPARE(m_drawings, before + 2);
+        QCOMPARE(m_run.drawings, before + 2);
         presets.setCurrentIndex(0);
         QCOMPARE(window.data()->winkel1, 0.0);
         QCOMPARE(window.data()->winkel2, 0.0);
@@ -262,7 +248,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QList<int>, sliders);
         Ausgabe3D& window = open();
-        const int before = m_drawings;
+        const int before = m_run.drawings;
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         QApplication::sendEvent(window.content(), &press);
         QVERIFY(press.isAccepted());
@@ -271,7 +257,7 @@ private slots:
                  sliders);
         QCOMPARE(window.data()->winkel1, double(sliders[0]));
         QCOMPARE(window.data()->winkel3, double(sliders[2]));
-        QCOMPARE(m_drawings, before + 1); // once for all sliders that moved
+        QCOMPARE(m_run.drawings, before + 1); // once for all sliders that moved
     }
 
     void aKeyStepTurnsAboutTheViewOfHalfTheAngles() {
@@ -331,10 +317,10 @@ private slots:
         QCOMPARE(down.pageStep(), 486);
         QCOMPARE(across.value(), 0);
         // Scrolling shows another part of the same picture; nothing is rendered.
-        const int drawings = m_drawings;
+        const int drawings = m_run.drawings;
         across.setValue(637);
         down.setValue(486);
-        QCOMPARE(m_drawings, drawings);
+        QCOMPARE(m_run.drawings, drawings);
         const QImage canvas = test::grabbed(*window.ausgabe());
         const QImage& picture = *pictureImage(*window.bild());
         for (const QPoint& at : {QPoint(0, 0), QPoint(318, 243), QPoint(300, 100)}) {
@@ -378,11 +364,11 @@ private slots:
         field.clear();
         QTest::keyClicks(&field, typed);
         QCOMPARE(window.data()->kreisdicke, 12); // typing alone changes nothing
-        const int before = m_drawings;
+        const int before = m_run.drawings;
         QTest::keyClick(&field, Qt::Key(key));
         QCOMPARE(window.data()->kreisdicke, stored);
         QCOMPARE(field.text(), QString::number(stored));
-        QCOMPARE(m_drawings, before + 1);
+        QCOMPARE(m_run.drawings, before + 1);
     }
 
     void aClickGivesThePointTheSelectedColour() {
@@ -397,15 +383,15 @@ private slots:
         click(window, cornerA);
         QCOMPARE(test::rowNumbered(data, 12)->farbe, 9);
         QCOMPARE(data.changed, 2);
-        QCOMPARE(m_beeps, 0);
+        QCOMPARE(m_run.beeps, 0);
         // The picture shows the point red now (away from the edges that meet at the corner).
         QCOMPARE(test::pixel(*pictureImage(*window.bild()), cornerA.x() - 3, cornerA.y() + 3),
                  RGB(255, 0, 0));
         // A second click in the same colour changes nothing and renders nothing.
-        const int drawings = m_drawings;
+        const int drawings = m_run.drawings;
         click(window, cornerA);
-        QCOMPARE(m_drawings, drawings);
-        QCOMPARE(m_beeps, 0);
+        QCOMPARE(m_run.drawings, drawings);
+        QCOMPARE(m_run.beeps, 0);
     }
 
     void aClickOnNoPointBeepsAndChangesNothing() {
@@ -414,7 +400,7 @@ private slots:
         QTest::mouseClick(window.Farben(9), Qt::LeftButton);
         const std::vector<int> before = colours(data);
         click(window, QPoint(5, 5));
-        QCOMPARE(m_beeps, 1);
+        QCOMPARE(m_run.beeps, 1);
         QCOMPARE(colours(data), before);
         QCOMPARE(data.changed, 0);
     }
@@ -429,7 +415,7 @@ private slots:
         click(window, cornerA);
         click(window, QPoint(5, 5));
         QCOMPARE(test::rowNumbered(data, 12)->farbe, 3);
-        QCOMPARE(m_beeps, 0);
+        QCOMPARE(m_run.beeps, 0);
         QCOMPARE(data.changed, 0);
         window._ViewFarbpalette_Action();
         QVERIFY(window.Farben(3)->isVisible());
@@ -473,7 +459,7 @@ private slots:
     }
 
     void theHitTestFollowsThePictureShownWhateverElseWasDrawn() {
-        auto data = test::loadRows(*m_folder, "rows.txt", test::threeRows);
+        auto data = test::loadRows(*m_run.folder, "rows.txt", test::threeRows);
         Ausgabe3D& front = open(data);
         QCOMPARE(test::hitAnr(front, centre.x(), centre.y()), 10);
         // Another window on the same rows, turned half round and zoomed: it re-sorts the rows
@@ -521,12 +507,12 @@ private slots:
 
     void resizingRendersAgainAndWidensTheColourButtons() {
         Ausgabe3D& window = open();
-        const int before = m_drawings;
+        const int before = m_run.drawings;
         window.resize(window.size() + QSize(100, 50));
         QTRY_COMPARE(window.ausgabe()->size(), QSize(737, 536));
         QCOMPARE(window.bild()->Width(), 737);
         QCOMPARE(window.bild()->Height(), 536);
-        QCOMPARE(m_drawings, before + 1);
+        QCOMPARE(m_run.drawings, before + 1);
         QCOMPARE(control<QScrollBar>(window, "ScrollBarY").geometry(), QRect(887, 46, 16, 537));
         QCOMPARE(control<QScrollBar>(window, "ScrollBarX").geometry(), QRect(150, 582, 738, 16));
         QCOMPARE(control<QLabel>(window, "punktname").geometry(), QRect(20, 562, 118, 20));
@@ -545,15 +531,15 @@ private slots:
         Ausgabe3D& window = open();
         control<QComboBox>(window, "PopupProjektion").setCurrentIndex(3);
         QCOMPARE(window.data()->which, 3);
-        int drawings = m_drawings;
+        int drawings = m_run.drawings;
         answers.expect(test::ModalAnswers::cancel());
         QTest::mouseClick(&control<ColorChooser>(window, "Farbe"), Qt::LeftButton);
         QCOMPARE(window.data()->projektionsfarbe, Color{});
-        QCOMPARE(m_drawings, drawings);
+        QCOMPARE(m_run.drawings, drawings);
         answers.expect(test::ModalAnswers::chooseColour(QColor(0, 0, 255)));
         QTest::mouseClick(&control<ColorChooser>(window, "Farbe"), Qt::LeftButton);
         QCOMPARE(window.data()->projektionsfarbe, RGB(0, 0, 255));
-        QCOMPARE(m_drawings, drawings + 1);
+        QCOMPARE(m_run.drawings, drawings + 1);
         QCOMPARE(answers.pending(), 0);
         QCOMPARE(answers.unexpected(), QStringList());
     }
@@ -574,17 +560,17 @@ private slots:
             const Daten3D& model = *window.data();
             return std::array<bool, 3>{model.showdata, model.showline, model.showtext};
         };
-        const int before = m_drawings;
+        const int before = m_run.drawings;
         control<QCheckBox>(window, name.toUtf8().constData()).setChecked(false);
         std::array<bool, 3> expected{true, true, true};
         expected[static_cast<std::size_t>(flag)] = false;
         QCOMPARE(state(), expected);
-        QCOMPARE(m_drawings, before + 1);
+        QCOMPARE(m_run.drawings, before + 1);
     }
 
     void withoutAPictureTheCanvasSaysOutOfMemory() {
         auto* window = new Ausgabe3D(test::countingServices());
-        m_windows << window;
+        m_run.windows << window;
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         window->update(); // the model has no data set: no picture

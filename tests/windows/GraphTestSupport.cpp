@@ -2,6 +2,7 @@
 
 #include "data/MeasurementFile.h"
 #include "draw/qt/QtDiagramServices.h"
+#include "windows/SystemBeep.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -19,6 +20,22 @@ std::shared_ptr<Dataset> loadRows(const TemporaryFolder& folder, const std::stri
         throw std::runtime_error("cannot read the test rows: " + loaded.error);
     }
     return std::move(loaded.dataset);
+}
+
+void GraphTestRun::start() {
+    folder = std::make_unique<TemporaryFolder>();
+    drawings = 0;
+    beeps = 0;
+    SystemBeep::setListener([this] { ++beeps; });
+}
+
+void GraphTestRun::finish() {
+    for (const QPointer<QWidget>& window : windows) {
+        delete window.data();
+    }
+    windows.clear();
+    SystemBeep::setListener({});
+    folder.reset();
 }
 
 DiagramServices countingServices(int* drawings) {

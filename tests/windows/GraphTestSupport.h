@@ -6,7 +6,9 @@
 #include "support/TestPaths.h"
 
 #include <QImage>
+#include <QList>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -53,6 +55,18 @@ int hitAnr(Window& window, int x, int y) {
     const datarow* row = window.Punktobject(x, y);
     return row ? row->anr : -1;
 }
+
+// What every graph window test starts from and leaves behind: a fresh folder, counted drawings
+// and system beeps, and the windows it opened, deleted at the end.
+struct GraphTestRun {
+    std::unique_ptr<TemporaryFolder> folder;
+    QList<QPointer<QWidget>> windows;
+    int drawings = 0;
+    int beeps = 0;
+
+    void start();
+    void finish();
+};
 
 // The first row with sample number `anr`, or none.
 datarow* rowNumbered(Dataset& data, int anr);
